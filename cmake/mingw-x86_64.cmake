@@ -1,0 +1,5 @@
+# Cross build for 64-bit Windows with MinGW-w64: the same sources, for the tests that run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CHOOSER_MINGW x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
