@@ -25,6 +25,15 @@ public:
     std::int32_t InitialColour() const { return initialColour_; }
     void InitialColour(std::int32_t value) { initialColour_ = value; }
     std::int32_t SelectedColour() const { return selectedColour_; }
+    // Caption and centring are shared by every colour object of the thread (the hooks read them).
+    String DialogTitle() const;
+    void DialogTitle(const String& value);
+    Bool CenterDialog() const;
+    void CenterDialog(Bool value);
+
+    void Init(std::int32_t initialColour, const String& dialogTitle, std::int32_t hwndOwner, std::int32_t flags);
+    // Shows the dialog; True when the user chose a colour, which SelectedColour then holds.
+    Bool Show();
 
 private:
     Platform& platform_;

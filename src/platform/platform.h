@@ -8,16 +8,46 @@
 #include <string_view>
 
 #include "frame/automation.h"
+#include "platform/records.h"
 
 namespace cz {
 
 class Platform {
 public:
+    [[noreturn]] static void notYet();  // TEMPORARY while the win32 layer catches up
+
     virtual ~Platform() = default;
 
-    // Windows (user32).
-    virtual bool IsWindow(std::int32_t hwnd) = 0;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+    // Windows and messages (user32).
+    virtual bool IsWindow(WindowHandle hwnd) = 0;
+    // Sets a window's caption from text already in the ANSI code page.
+    virtual bool SetWindowTextA(WindowHandle hwnd, const std::string& ansiText) { notYet(); }
+    virtual WindowHandle GetDesktopWindow() { notYet(); }
+    virtual bool GetWindowRect(WindowHandle hwnd, Rect& rect) { notYet(); }
+    virtual bool MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width,
+                            std::int32_t height, bool repaint) { notYet(); }
+    virtual std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
+                                       std::intptr_t lParam) { notYet(); }
 
+    // Common dialogs (comdlg32): true when the user confirmed the dialog.
+    virtual bool ChooseColorA(ChooseColorRecord& record) { notYet(); }
+
+    // Shell (shell32): the chosen item's identifier list, or 0 when the user cancelled.
+    virtual std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) { notYet(); }
+    // Writes the item's path into a buffer of at least 260 bytes; false when it has none.
+    virtual bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) { notYet(); }
+
+    // Memory (kernel32, ole32).
+    virtual void CoTaskMemFree(std::uintptr_t block) { notYet(); }
+    // 0 when the allocation failed.
+    virtual std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) { notYet(); }
+    // 0 when the block was freed.
+    virtual std::uintptr_t LocalFree(std::uintptr_t block) { notYet(); }
+    virtual void RtlMoveMemory(void* destination, const void* source, std::size_t bytes) { notYet(); }
+
+#pragma GCC diagnostic pop
     // Automation: a new object of a registered class, reached late-bound.
     virtual Object CreateObject(std::u16string_view progId) = 0;
 

@@ -1,8 +1,23 @@
 #include "platform/sim/sim_platform.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace cz::sim {
+
+SimPlatform::SimPlatform() { windows_[kDesktop] = {Rect{0, 0, 1920, 1080}, "", 0}; }
+
+const Window* SimPlatform::window(WindowHandle hwnd) const {
+    auto it = windows_.find(hwnd);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+std::uintptr_t SimPlatform::addItem(std::optional<std::string> path) {
+    std::uintptr_t id = nextItem_;
+    nextItem_ += 0x10;
+    items_[id] = std::move(path);
+    return id;
+}
 
 void SimPlatform::failNext(const std::string& operation, Failure failure, int times) {
     auto& queue = pending_[operation];
@@ -22,9 +37,119 @@ void SimPlatform::enter(const std::string& operation) {
     throw failure;
 }
 
-bool SimPlatform::IsWindow(std::int32_t hwnd) {
+WindowHandle SimPlatform::openDialog() {
+    WindowHandle dialog = nextWindow_++;
+    windows_[dialog] = {nextDialogRect, defaultDialogCaption, 0};
+    return dialog;
+}
+
+bool SimPlatform::IsWindow(WindowHandle hwnd) {
     enter("IsWindow");
     return windows_.count(hwnd) != 0;
+}
+
+bool SimPlatform::SetWindowTextA(WindowHandle hwnd, const std::string& ansiText) {
+    enter("SetWindowTextA");
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return false;
+    it->second.caption = ansiText;
+    return true;
+}
+
+WindowHandle SimPlatform::GetDesktopWindow() {
+    enter("GetDesktopWindow");
+    return kDesktop;
+}
+
+bool SimPlatform::GetWindowRect(WindowHandle hwnd, Rect& rect) {
+    enter("GetWindowRect");
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return false;
+    rect = it->second.rect;
+    return true;
+}
+
+bool SimPlatform::MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width,
+                             std::int32_t height, bool) {
+    enter("MoveWindow");
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return false;
+    it->second.rect = Rect{x, y, x + width, y + height};
+    return true;
+}
+
+std::intptr_t SimPlatform::SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
+                                        std::intptr_t lParam) {
+    enter("SendMessageA");
+    std::string text;
+    if ((message == msg::BFFM_SETSTATUSTEXTA || message == msg::BFFM_SETSELECTIONA) && lParam != 0)
+        text = reinterpret_cast<const char*>(lParam);
+    sentMessages.push_back({hwnd, message, wParam, lParam, text});
+    return 0;
+}
+
+bool SimPlatform::ChooseColorA(ChooseColorRecord& record) {
+    enter("ChooseColorA");
+    ColourDialogRun run{record, {}, openDialog(), {}};
+    if (record.lpCustColors) std::copy_n(record.lpCustColors, 16, run.customColours.begin());
+    // The platform calls the hook only when the record enables it.
+    if ((record.Flags & CC_ENABLEHOOK) && record.lpfnHook)
+        record.lpfnHook(run.dialog, msg::WM_INITDIALOG, 0, reinterpret_cast<std::intptr_t>(&record));
+    run.shown = windows_[run.dialog];
+    bool confirmed = colourUser ? colourUser(record, run.dialog) : false;
+    windows_.erase(run.dialog);
+    colourDialogs.push_back(run);
+    return confirmed;
+}
+
+std::uintptr_t SimPlatform::SHBrowseForFolderA(BrowseInfoRecord& record) {
+    enter("SHBrowseForFolderA");
+    FolderDialogRun run{record, openDialog(), {}};
+    if (record.lpfn) record.lpfn(run.dialog, msg::BFFM_INITIALIZED, 0, record.lParam);
+    run.shown = windows_[run.dialog];
+    std::uintptr_t chosen = folderUser ? folderUser(record, run.dialog) : 0;
+    windows_.erase(run.dialog);
+    folderDialogs.push_back(run);
+    return chosen;
+}
+
+bool SimPlatform::SHGetPathFromIDListA(std::uintptr_t idList, char* path) {
+    enter("SHGetPathFromIDListA");
+    auto it = items_.find(idList);
+    if (it == items_.end() || !it->second) return false;
+    std::memcpy(path, it->second->c_str(), it->second->size() + 1);
+    return true;
+}
+
+void SimPlatform::CoTaskMemFree(std::uintptr_t block) {
+    enter("CoTaskMemFree");
+    ++itemListFrees[block];
+}
+
+std::uintptr_t SimPlatform::LocalAlloc(std::uint32_t flags, std::size_t bytes) {
+    enter("LocalAlloc");
+    if (allocationsFail) return 0;
+    auto memory = std::make_unique<char[]>(bytes);
+    std::memset(memory.get(), (flags & LMEM_ZEROINIT) ? 0 : 0xCD, bytes);
+    auto address = reinterpret_cast<std::uintptr_t>(memory.get());
+    localBlocks_[address] = std::move(memory);
+    localBlockSizes.push_back(bytes);
+    return address;
+}
+
+std::uintptr_t SimPlatform::LocalFree(std::uintptr_t block) {
+    enter("LocalFree");
+    ++localFrees[block];
+    auto it = localBlocks_.find(block);
+    if (it == localBlocks_.end()) return block;  // not a live block: the system reports failure
+    localBlockContents.emplace_back(it->second.get());
+    localBlocks_.erase(it);
+    return 0;
+}
+
+void SimPlatform::RtlMoveMemory(void* destination, const void* source, std::size_t bytes) {
+    enter("RtlMoveMemory");
+    std::memmove(destination, source, bytes);
 }
 
 Object SimPlatform::CreateObject(std::u16string_view progId) {
@@ -41,7 +166,7 @@ String SimPlatform::LibraryPath() {
 }
 
 // The simulated code page is Windows-1252 as far as Latin-1 goes; everything else becomes '?', as the
-// system's best-fit conversion does for characters the code page lacks.
+// system's conversion does for characters the code page lacks.
 std::string SimPlatform::ToAnsi(std::u16string_view text) {
     enter("ToAnsi");
     std::string out;

@@ -1,11 +1,13 @@
-// A scriptable stand-in for the operating system and the automation layer: windows that exist,
-// registered classes, scripted outcomes, a log of every call and a failure to inject per operation.
+// A scriptable stand-in for the operating system and the automation layer: windows with rectangles and
+// captions, registered classes, dialogs whose user is a script, a log of every call with the record it
+// received, and failures to inject per operation.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -14,26 +16,96 @@
 
 namespace cz::sim {
 
+struct Window {
+    Rect rect;
+    std::string caption;  // ANSI, as SetWindowTextA received it
+    WindowHandle parent = 0;
+};
+
+// One run of a modal dialog: the record as the dialog received it, and the dialog window as the user
+// saw it once the hook had run.
+struct ColourDialogRun {
+    ChooseColorRecord record;
+    std::array<std::int32_t, 16> customColours{};  // as offered when the dialog opened
+    WindowHandle dialog = 0;
+    Window shown;
+};
+struct FolderDialogRun {
+    BrowseInfoRecord record;
+    WindowHandle dialog = 0;
+    Window shown;
+};
+struct SentMessage {
+    WindowHandle hwnd;
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    std::intptr_t lParam;
+    std::string text;  // the ANSI text lParam pointed to, for the messages that carry one
+};
+
 class SimPlatform : public Platform {
 public:
+    SimPlatform();
+
     // --- scripting ----------------------------------------------------------------------------------
-    void addWindow(std::int32_t hwnd) { windows_.insert(hwnd); }
-    void removeWindow(std::int32_t hwnd) { windows_.erase(hwnd); }
+    void addWindow(WindowHandle hwnd, Rect rect = {}, WindowHandle parent = 0) { windows_[hwnd] = {rect, {}, parent}; }
+    void removeWindow(WindowHandle hwnd) { windows_.erase(hwnd); }
+    const Window* window(WindowHandle hwnd) const;
+    void setDesktopRect(Rect rect) { windows_[kDesktop].rect = rect; }
+    static constexpr WindowHandle kDesktop = 0x10010;
+    // Where the next dialog opens, before any hook moves it.
+    Rect nextDialogRect{10, 20, 410, 320};
+    std::string defaultDialogCaption = "Color";
+
     // Makes ProgID create objects through the factory; unregistered ProgIDs fail as the system does.
     void registerClass(String progId, std::function<Object()> factory) { classes_[std::move(progId)] = std::move(factory); }
     void unregisterClass(const String& progId) { classes_.erase(progId); }
     void setLibraryPath(String path) { libraryPath_ = std::move(path); }
-    // The next call of the named operation (for example "IsWindow") fails with this failure; `times`
-    // calls in a row when given.
+
+    // The user of the next dialogs: gets the record and the dialog window, returns the dialog's result.
+    // Without one, the user cancels.
+    std::function<bool(ChooseColorRecord&, WindowHandle)> colourUser;
+    std::function<std::uintptr_t(BrowseInfoRecord&, WindowHandle)> folderUser;
+
+    // Shell items: an identifier list the folder dialog can return; with no path it is a virtual item.
+    std::uintptr_t addItem(std::optional<std::string> path);
+    // Makes LocalAlloc answer 0, as when memory runs out.
+    bool allocationsFail = false;
+
+    // The next call of the named operation (for example "IsWindow") throws this failure; `times` calls
+    // in a row when given.
     void failNext(const std::string& operation, Failure failure, int times = 1);
 
     // --- what happened ------------------------------------------------------------------------------
     const std::vector<std::string>& calls() const { return calls_; }
     int count(const std::string& operation) const;
     void clearCalls() { calls_.clear(); }
+    std::vector<ColourDialogRun> colourDialogs;
+    std::vector<FolderDialogRun> folderDialogs;
+    std::vector<SentMessage> sentMessages;
+    // Blocks handed out and not yet freed, and how often each block or list was freed.
+    std::size_t liveLocalBlocks() const { return localBlocks_.size(); }
+    std::map<std::uintptr_t, int> localFrees;
+    std::map<std::uintptr_t, int> itemListFrees;
+    std::vector<std::string> localBlockContents;  // each block's bytes up to its first zero, when freed
+    std::vector<std::size_t> localBlockSizes;       // each allocation's size
 
     // --- Platform -----------------------------------------------------------------------------------
-    bool IsWindow(std::int32_t hwnd) override;
+    bool IsWindow(WindowHandle hwnd) override;
+    bool SetWindowTextA(WindowHandle hwnd, const std::string& ansiText) override;
+    WindowHandle GetDesktopWindow() override;
+    bool GetWindowRect(WindowHandle hwnd, Rect& rect) override;
+    bool MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                    bool repaint) override;
+    std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+    bool ChooseColorA(ChooseColorRecord& record) override;
+    std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;
+    bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override;
+    void CoTaskMemFree(std::uintptr_t block) override;
+    std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override;
+    std::uintptr_t LocalFree(std::uintptr_t block) override;
+    void RtlMoveMemory(void* destination, const void* source, std::size_t bytes) override;
     Object CreateObject(std::u16string_view progId) override;
     String LibraryPath() override;
     std::string ToAnsi(std::u16string_view text) override;
@@ -42,10 +114,15 @@ public:
 private:
     // Logs the call and throws an injected failure if one is due.
     void enter(const std::string& operation);
+    WindowHandle openDialog();
 
-    std::set<std::int32_t> windows_;
+    std::map<WindowHandle, Window> windows_;
+    WindowHandle nextWindow_ = 0x20000;
     std::map<String, std::function<Object()>> classes_;
     String libraryPath_ = u"C:\\Program Files\\Chooser10\\Chooser10.dll";
+    std::map<std::uintptr_t, std::optional<std::string>> items_;
+    std::uintptr_t nextItem_ = 0x5000;
+    std::map<std::uintptr_t, std::unique_ptr<char[]>> localBlocks_;
     std::map<std::string, std::vector<Failure>> pending_;
     std::vector<std::string> calls_;
 };

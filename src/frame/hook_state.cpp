@@ -1,0 +1,10 @@
+#include "frame/hook_state.h"
+
+namespace cz {
+
+HookState& hookState() {
+    thread_local HookState state;
+    return state;
+}
+
+}  // namespace cz

@@ -1,0 +1,74 @@
+// The platform's records as the class logic fills them: the system's field names, automation-sized
+// integers, and UTF-16 text in the string fields. The platform call converts the text to the ANSI code
+// page before the call and back after it, keeping each string's full length.
+#pragma once
+
+#include <cstdint>
+
+#include "frame/automation.h"
+
+#if defined(__i386__)
+#define CZ_CALLBACK __attribute__((stdcall))
+#else
+#define CZ_CALLBACK
+#endif
+
+namespace cz {
+
+// A window handle as the automation interface carries it; the platform widens it to a pointer-sized
+// handle by sign extension.
+using WindowHandle = std::int32_t;
+
+// Hook and callback procedures, with the platform's signatures and calling convention.
+using CommonDialogHook = std::uintptr_t(CZ_CALLBACK*)(std::intptr_t hwnd, std::uint32_t message,
+                                                      std::uintptr_t wParam, std::intptr_t lParam);
+using BrowseCallback = int(CZ_CALLBACK*)(std::intptr_t hwnd, std::uint32_t message, std::intptr_t lParam,
+                                         std::intptr_t lpData);
+
+struct Rect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// CHOOSECOLOR.
+struct ChooseColorRecord {
+    std::uint32_t lStructSize = 0;
+    WindowHandle hwndOwner = 0;
+    std::int32_t hInstance = 0;
+    std::uint32_t rgbResult = 0;
+    std::int32_t* lpCustColors = nullptr;  // 16 entries
+    std::uint32_t Flags = 0;
+    std::intptr_t lCustData = 0;
+    CommonDialogHook lpfnHook = nullptr;
+    String lpTemplateName;  // empty: none
+};
+
+// BROWSEINFO, ANSI form.
+struct BrowseInfoRecord {
+    WindowHandle hwndOwner = 0;
+    std::uintptr_t pidlRoot = 0;
+    String pszDisplayName;  // the caller's buffer: its length is the buffer's size
+    String lpszTitle;
+    std::uint32_t ulFlags = 0;
+    BrowseCallback lpfn = nullptr;
+    std::intptr_t lParam = 0;
+    std::int32_t iImage = 0;
+};
+
+// Messages and flags the class logic sends or sets itself.
+namespace msg {
+inline constexpr std::uint32_t WM_INITDIALOG = 0x110;
+inline constexpr std::uint32_t BFFM_INITIALIZED = 1;
+inline constexpr std::uint32_t BFFM_SELCHANGED = 2;
+inline constexpr std::uint32_t BFFM_SETSTATUSTEXTA = 0x464;
+inline constexpr std::uint32_t BFFM_SETSELECTIONA = 0x466;
+}  // namespace msg
+
+inline constexpr std::uint32_t CC_RGBINIT = 0x1;
+inline constexpr std::uint32_t CC_ENABLEHOOK = 0x10;
+inline constexpr std::uint32_t LMEM_ZEROINIT = 0x40;
+
+}  // namespace cz
