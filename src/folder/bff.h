@@ -33,6 +33,10 @@ public:
     std::int32_t HWndOwner() const { return hwndOwner_; }
     void HWndOwner(std::int32_t value);
 
+    void Init(const String& initialPath, std::int32_t hwndOwner, const String& dialogTitle, std::int32_t flags);
+    // Shows the dialog; True when the user chose a folder, whose path SelectedPath then holds.
+    Bool Browse();
+
 private:
     Platform& platform_;
     std::int32_t flags_ = eBrowseForFolderFlag_ReturnOnlyFSDirs | eBrowseForFolderFlag_StatusText |
@@ -41,6 +45,9 @@ private:
     String initialPath_;
     String dialogTitle_;
     String selectedPath_;
+    String displayName_ = String(512, u'\0');  // receives the chosen item's display name; never read
+    std::uintptr_t rootItem_ = 0;              // 0: the tree starts at the desktop
+    std::int32_t imageIndex_ = 0;
 };
 
 }  // namespace cz

@@ -1,0 +1,42 @@
+// Owners of what the platform hands out, so every path out of a member releases it exactly once.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace cz {
+
+// Releases a handle through one platform call when it goes out of scope, unless released before.
+template <auto Release>
+class Owned {
+public:
+    Owned(Platform& platform, std::uintptr_t handle = 0) : platform_(platform), handle_(handle) {}
+    ~Owned() { reset(); }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+
+    std::uintptr_t get() const { return handle_; }
+    explicit operator bool() const { return handle_ != 0; }
+    void reset(std::uintptr_t handle = 0) {
+        std::uintptr_t old = handle_;
+        handle_ = handle;
+        if (old == 0) return;
+        try {
+            (platform_.*Release)(old);
+        } catch (...) {
+            // Nothing can be done about a block the system will not take back.
+        }
+    }
+
+private:
+    Platform& platform_;
+    std::uintptr_t handle_;
+};
+
+// A LocalAlloc block.
+using LocalBlock = Owned<&Platform::LocalFree>;
+// A shell item-identifier list, freed with CoTaskMemFree.
+using ItemIdList = Owned<&Platform::CoTaskMemFree>;
+
+}  // namespace cz
