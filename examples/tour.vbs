@@ -43,7 +43,35 @@ For Each progId In Array("clsZqChooser10A", "clsZqPickerFilePpsA", "clsZqPickerA
     Set o = Nothing
 Next
 
+' The colour picker: a caption of our own, centred on the screen; custom colours stay with the object.
+WScript.Echo
+WScript.Echo "Colour dialog"
+Dim colour
+Set colour = CreateObject("Chooser10.clsZqPickerColorDialogA")
+colour.Init &HFF8000, "Chooser10 tour: pick a colour"
+If colour.Show() Then
+    WScript.Echo "  Show = True, SelectedColour = &H" & Right("00000" & Hex(colour.SelectedColour), 6) & _
+        " (blue " & ((colour.SelectedColour \ 65536) And 255) & ", green " & ((colour.SelectedColour \ 256) And 255) & _
+        ", red " & (colour.SelectedColour And 255) & ")"
+Else
+    WScript.Echo "  Show = False (cancelled), SelectedColour = " & colour.SelectedColour
+End If
+
+' The folder browser: a folder preselected, the highlighted folder's path in the status line.
+WScript.Echo
+WScript.Echo "Folder browser"
+Dim folder, shell
+Set shell = CreateObject("WScript.Shell")
+Set folder = CreateObject("Chooser10.clsZqPickerBFFA")
+folder.Init shell.ExpandEnvironmentStrings("%windir%\system32"), 0, "Chooser10 tour: pick a folder", 5
+If folder.Browse() Then
+    WScript.Echo "  Browse = True, SelectedPath = " & folder.SelectedPath
+Else
+    WScript.Echo "  Browse = False (cancelled), SelectedPath = """ & folder.SelectedPath & """"
+End If
+
 ' An owner window that does not exist is refused with the class's own error.
+WScript.Echo
 Dim bff
 Set bff = CreateObject("Chooser10.clsZqPickerBFFA")
 On Error Resume Next
