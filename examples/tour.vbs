@@ -2,14 +2,8 @@
 ' Run it with "cscript examples\tour.vbs" after "regsvr32 Chooser10.dll".
 Option Explicit
 
-Sub Show(title, obj, names)
-    Dim name, line
-    line = "  "
-    For Each name In names
-        line = line & name & "=" & Describe(Eval("obj." & name)) & "  "
-    Next
-    WScript.Echo title
-    WScript.Echo line
+Sub Prop(name, value)
+    WScript.Echo "  " & name & " = " & Describe(value)
 End Sub
 
 Function Describe(v)
@@ -22,29 +16,45 @@ Function Describe(v)
     End If
 End Function
 
-WScript.Echo "Chooser10 tour"
-Show "clsZqPickerBFFA (folder browser)", CreateObject("Chooser10.clsZqPickerBFFA"), _
-    Array("Flags", "HWndOwner", "InitialPath", "DialogTitle", "SelectedPath")
-Show "clsZqPickerColorDialogA (colour)", CreateObject("Chooser10.clsZqPickerColorDialogA"), _
-    Array("Flags", "HWndOwner", "InitialColour", "SelectedColour")
-Show "clsZqPickerFileOpenSaveA (file open/save)", CreateObject("Chooser10.clsZqPickerFileOpenSaveA"), _
-    Array("Flags", "HWndOwner", "DefaultFilter", "MaxFileSize", "FileCount", "CenterDialog", "ShowPreview", _
-          "Filter", "FileName", "InitialDir")
-Show "clsZqPickerFontDialogA (font)", CreateObject("Chooser10.clsZqPickerFontDialogA"), _
-    Array("Flags", "HWndOwner", "Colour", "Min", "Max", "Style", "FontType", "Font")
-Show "clsZqPickerPrintDialogA (print)", CreateObject("Chooser10.clsZqPickerPrintDialogA"), _
-    Array("Flags", "HWndOwner", "Copies", "FromPage", "ToPage", "Min", "Max", "PrintRange", "HDC")
+WScript.Echo "Chooser10 tour: what a new object of each class holds"
+Dim o
+Set o = CreateObject("Chooser10.clsZqPickerBFFA")
+WScript.Echo "clsZqPickerBFFA (folder browser)"
+Prop "Flags", o.Flags : Prop "HWndOwner", o.HWndOwner : Prop "InitialPath", o.InitialPath
+Prop "DialogTitle", o.DialogTitle : Prop "SelectedPath", o.SelectedPath
+
+Set o = CreateObject("Chooser10.clsZqPickerColorDialogA")
+WScript.Echo "clsZqPickerColorDialogA (colour)"
+Prop "Flags", o.Flags : Prop "HWndOwner", o.HWndOwner : Prop "InitialColour", o.InitialColour
+Prop "SelectedColour", o.SelectedColour : Prop "DialogTitle", o.DialogTitle : Prop "CenterDialog", o.CenterDialog
+
+Set o = CreateObject("Chooser10.clsZqPickerFileOpenSaveA")
+WScript.Echo "clsZqPickerFileOpenSaveA (file open/save)"
+Prop "Flags", o.Flags : Prop "HWndOwner", o.HWndOwner : Prop "DefaultFilter", o.DefaultFilter
+Prop "MaxFileSize", o.MaxFileSize : Prop "FileCount", o.FileCount : Prop "CenterDialog", o.CenterDialog
+Prop "ShowPreview", o.ShowPreview : Prop "Filter", o.Filter : Prop "FileName", o.FileName
+Prop "InitialDir", o.InitialDir : Prop "hInst", o.hInst
+
+Set o = CreateObject("Chooser10.clsZqPickerFontDialogA")
+WScript.Echo "clsZqPickerFontDialogA (font)"
+Prop "Flags", o.Flags : Prop "HWndOwner", o.HWndOwner : Prop "Colour", o.Colour : Prop "Min", o.Min
+Prop "Max", o.Max : Prop "Style", o.Style : Prop "FontType", o.FontType : Prop "Font", o.Font
+
+Set o = CreateObject("Chooser10.clsZqPickerPrintDialogA")
+WScript.Echo "clsZqPickerPrintDialogA (print)"
+Prop "Flags", o.Flags : Prop "HWndOwner", o.HWndOwner : Prop "Copies", o.Copies : Prop "FromPage", o.FromPage
+Prop "ToPage", o.ToPage : Prop "Min", o.Min : Prop "Max", o.Max : Prop "PrintRange", o.PrintRange
+Prop "HDC", o.HDC
 
 Dim progId
 For Each progId In Array("clsZqChooser10A", "clsZqPickerFilePpsA", "clsZqPickerAdvancedA", "clsZqPickerGeneralA")
-    Dim o
     Set o = CreateObject("Chooser10." & progId)
     WScript.Echo progId & ": created"
     Set o = Nothing
 Next
 
 ' The colour picker: a caption of our own, centred on the screen; custom colours stay with the object.
-WScript.Echo
+WScript.Echo ""
 WScript.Echo "Colour dialog"
 Dim colour
 Set colour = CreateObject("Chooser10.clsZqPickerColorDialogA")
@@ -58,7 +68,7 @@ Else
 End If
 
 ' The folder browser: a folder preselected, the highlighted folder's path in the status line.
-WScript.Echo
+WScript.Echo ""
 WScript.Echo "Folder browser"
 Dim folder, shell
 Set shell = CreateObject("WScript.Shell")
@@ -71,7 +81,7 @@ Else
 End If
 
 ' An owner window that does not exist is refused with the class's own error.
-WScript.Echo
+WScript.Echo ""
 Dim bff
 Set bff = CreateObject("Chooser10.clsZqPickerBFFA")
 On Error Resume Next

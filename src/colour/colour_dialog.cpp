@@ -54,8 +54,8 @@ Bool clsZqPickerColorDialogA::Show() {
         customColoursReady_ = true;
     }
     rec.lpCustColors = customColours_.data();
-    if (initialColour_ != kNoColour) flags_ |= CC_RGBINIT;
-    if (!hookState().ColourDialogTitle.empty() || hookState().ColourCenterDialog != False) flags_ |= CC_ENABLEHOOK;
+    if (initialColour_ != kNoColour) flags_ |= kColourRgbInit;
+    if (!hookState().ColourDialogTitle.empty() || hookState().ColourCenterDialog != False) flags_ |= kColourEnableHook;
     rec.Flags = static_cast<std::uint32_t>(flags_);
     rec.hwndOwner = hwndOwner_;
     if (flags_ != 0) rec.lpfnHook = FarProc(&ColourHookProc);

@@ -52,7 +52,7 @@ Bool clsZqPickerBFFA::Browse() {
     if (!initialPath_.empty()) {
         std::string ansi;
         on.step([&] { ansi = platform_.ToAnsi(initialPath_); });
-        on.step([&] { initialPath.reset(platform_.LocalAlloc(LMEM_ZEROINIT, ansi.size() + 1)); });
+        on.step([&] { initialPath.reset(platform_.LocalAlloc(kLocalZeroInit, ansi.size() + 1)); });
         if (initialPath) {
             on.step([&] { platform_.RtlMoveMemory(reinterpret_cast<void*>(initialPath.get()), ansi.data(), ansi.size()); });
         }

@@ -44,21 +44,21 @@ void StartCaptionedDialog(std::intptr_t hwnd, String HookState::*title, Bool Hoo
 
 std::uintptr_t CZ_CALLBACK ColourHookProc(std::intptr_t hwnd, std::uint32_t message, std::uintptr_t,
                                           std::intptr_t) {
-    if (message == msg::WM_INITDIALOG)
+    if (message == msg::InitDialog)
         StartCaptionedDialog(hwnd, &HookState::ColourDialogTitle, &HookState::ColourCenterDialog);
     return 0;
 }
 
 std::uintptr_t CZ_CALLBACK FontHookProc(std::intptr_t hwnd, std::uint32_t message, std::uintptr_t,
                                         std::intptr_t) {
-    if (message == msg::WM_INITDIALOG)
+    if (message == msg::InitDialog)
         StartCaptionedDialog(hwnd, &HookState::FontDialogTitle, &HookState::FontCenterDialog);
     return 0;
 }
 
 std::uintptr_t CZ_CALLBACK FileHookProc(std::intptr_t hwnd, std::uint32_t message, std::uintptr_t,
                                         std::intptr_t) {
-    if (message == msg::WM_INITDIALOG) {
+    if (message == msg::InitDialog) {
         resumeNext([&](Handler& on, Platform& platform) {
             CentreWindow(on, platform, static_cast<WindowHandle>(hwnd), HalfDifference::Signed);
         });

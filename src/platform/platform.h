@@ -14,40 +14,36 @@ namespace cz {
 
 class Platform {
 public:
-    [[noreturn]] static void notYet();  // TEMPORARY while the win32 layer catches up
-
     virtual ~Platform() = default;
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-parameter"
     // Windows and messages (user32).
     virtual bool IsWindow(WindowHandle hwnd) = 0;
     // Sets a window's caption from text already in the ANSI code page.
-    virtual bool SetWindowTextA(WindowHandle hwnd, const std::string& ansiText) { notYet(); }
-    virtual WindowHandle GetDesktopWindow() { notYet(); }
-    virtual bool GetWindowRect(WindowHandle hwnd, Rect& rect) { notYet(); }
+    virtual bool SetWindowTextA(WindowHandle hwnd, const std::string& ansiText) = 0;
+    virtual WindowHandle GetDesktopWindow() = 0;
+    virtual bool GetWindowRect(WindowHandle hwnd, Rect& rect) = 0;
     virtual bool MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width,
-                            std::int32_t height, bool repaint) { notYet(); }
+                            std::int32_t height, bool repaint) = 0;
     virtual std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
-                                       std::intptr_t lParam) { notYet(); }
+                                       std::intptr_t lParam) = 0;
 
     // Common dialogs (comdlg32): true when the user confirmed the dialog.
-    virtual bool ChooseColorA(ChooseColorRecord& record) { notYet(); }
+    virtual bool ChooseColorA(ChooseColorRecord& record) = 0;
 
     // Shell (shell32): the chosen item's identifier list, or 0 when the user cancelled.
-    virtual std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) { notYet(); }
+    virtual std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) = 0;
     // Writes the item's path into a buffer of at least 260 bytes; false when it has none.
-    virtual bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) { notYet(); }
+    virtual bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) = 0;
 
     // Memory (kernel32, ole32).
-    virtual void CoTaskMemFree(std::uintptr_t block) { notYet(); }
+    virtual void CoTaskMemFree(std::uintptr_t block) = 0;
     // 0 when the allocation failed.
-    virtual std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) { notYet(); }
+    virtual std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) = 0;
     // 0 when the block was freed.
-    virtual std::uintptr_t LocalFree(std::uintptr_t block) { notYet(); }
-    virtual void RtlMoveMemory(void* destination, const void* source, std::size_t bytes) { notYet(); }
+    virtual std::uintptr_t LocalFree(std::uintptr_t block) = 0;
+    // In parentheses: the system headers define a macro of this name.
+    virtual void (RtlMoveMemory)(void* destination, const void* source, std::size_t bytes) = 0;
 
-#pragma GCC diagnostic pop
     // Automation: a new object of a registered class, reached late-bound.
     virtual Object CreateObject(std::u16string_view progId) = 0;
 

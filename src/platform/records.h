@@ -58,17 +58,18 @@ struct BrowseInfoRecord {
     std::int32_t iImage = 0;
 };
 
-// Messages and flags the class logic sends or sets itself.
+// Messages and flags the class logic sends or sets itself (the system headers name them as macros, so
+// they go by names of their own here).
 namespace msg {
-inline constexpr std::uint32_t WM_INITDIALOG = 0x110;
-inline constexpr std::uint32_t BFFM_INITIALIZED = 1;
-inline constexpr std::uint32_t BFFM_SELCHANGED = 2;
-inline constexpr std::uint32_t BFFM_SETSTATUSTEXTA = 0x464;
-inline constexpr std::uint32_t BFFM_SETSELECTIONA = 0x466;
+inline constexpr std::uint32_t InitDialog = 0x110;              // WM_INITDIALOG
+inline constexpr std::uint32_t BrowseInitialized = 1;           // BFFM_INITIALIZED
+inline constexpr std::uint32_t BrowseSelectionChanged = 2;      // BFFM_SELCHANGED
+inline constexpr std::uint32_t BrowseSetStatusText = 0x464;     // BFFM_SETSTATUSTEXTA
+inline constexpr std::uint32_t BrowseSetSelection = 0x466;      // BFFM_SETSELECTIONA
 }  // namespace msg
 
-inline constexpr std::uint32_t CC_RGBINIT = 0x1;
-inline constexpr std::uint32_t CC_ENABLEHOOK = 0x10;
-inline constexpr std::uint32_t LMEM_ZEROINIT = 0x40;
+inline constexpr std::uint32_t kColourRgbInit = 0x1;      // CC_RGBINIT
+inline constexpr std::uint32_t kColourEnableHook = 0x10;  // CC_ENABLEHOOK
+inline constexpr std::uint32_t kLocalZeroInit = 0x40;     // LMEM_ZEROINIT
 
 }  // namespace cz

@@ -4,7 +4,8 @@
 //   out: "dialog <hwnd> <x> <y> <width> <height> <caption>"   when a new dialog window appears
 //   in:  "ok" | "cancel" | "colour <r> <g> <b>" (fills the colour dialog's edit boxes, then confirms)
 //
-// It ends when standard input closes.
+// It ends when standard input closes. Given answers as arguments instead ("pilot ok cancel ..."), it
+// answers the next dialogs with them in turn without waiting for standard input, and ends after the last.
 #include <windows.h>
 
 #include <cstdio>
@@ -62,10 +63,10 @@ void answer(HWND dialog, const std::string& command) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     std::set<HWND> seen;
     char line[256];
-    for (;;) {
+    for (int next = 1;;) {
         Search search{GetCurrentProcessId(), &seen};
         EnumWindows(findDialog, reinterpret_cast<LPARAM>(&search));
         if (!search.found) {
@@ -82,9 +83,15 @@ int main() {
         std::printf("dialog %p %ld %ld %ld %ld %s\n", static_cast<void*>(dialog), rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top, utf8(caption).c_str());
         std::fflush(stdout);
-        if (!std::fgets(line, sizeof line, stdin)) return 0;
-        std::string command(line);
+        std::string command;
+        if (argc > 1) {
+            command = argv[next++];
+        } else {
+            if (!std::fgets(line, sizeof line, stdin)) return 0;
+            command = line;
+        }
         while (!command.empty() && (command.back() == '\n' || command.back() == '\r')) command.pop_back();
         answer(dialog, command);
+        if (argc > 1 && next == argc) return 0;
     }
 }

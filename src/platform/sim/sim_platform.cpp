@@ -82,7 +82,7 @@ std::intptr_t SimPlatform::SendMessageA(WindowHandle hwnd, std::uint32_t message
                                         std::intptr_t lParam) {
     enter("SendMessageA");
     std::string text;
-    if ((message == msg::BFFM_SETSTATUSTEXTA || message == msg::BFFM_SETSELECTIONA) && lParam != 0)
+    if ((message == msg::BrowseSetStatusText || message == msg::BrowseSetSelection) && lParam != 0)
         text = reinterpret_cast<const char*>(lParam);
     sentMessages.push_back({hwnd, message, wParam, lParam, text});
     return 0;
@@ -93,8 +93,8 @@ bool SimPlatform::ChooseColorA(ChooseColorRecord& record) {
     ColourDialogRun run{record, {}, openDialog(), {}};
     if (record.lpCustColors) std::copy_n(record.lpCustColors, 16, run.customColours.begin());
     // The platform calls the hook only when the record enables it.
-    if ((record.Flags & CC_ENABLEHOOK) && record.lpfnHook)
-        record.lpfnHook(run.dialog, msg::WM_INITDIALOG, 0, reinterpret_cast<std::intptr_t>(&record));
+    if ((record.Flags & kColourEnableHook) && record.lpfnHook)
+        record.lpfnHook(run.dialog, msg::InitDialog, 0, reinterpret_cast<std::intptr_t>(&record));
     run.shown = windows_[run.dialog];
     bool confirmed = colourUser ? colourUser(record, run.dialog) : false;
     windows_.erase(run.dialog);
@@ -105,7 +105,7 @@ bool SimPlatform::ChooseColorA(ChooseColorRecord& record) {
 std::uintptr_t SimPlatform::SHBrowseForFolderA(BrowseInfoRecord& record) {
     enter("SHBrowseForFolderA");
     FolderDialogRun run{record, openDialog(), {}};
-    if (record.lpfn) record.lpfn(run.dialog, msg::BFFM_INITIALIZED, 0, record.lParam);
+    if (record.lpfn) record.lpfn(run.dialog, msg::BrowseInitialized, 0, record.lParam);
     run.shown = windows_[run.dialog];
     std::uintptr_t chosen = folderUser ? folderUser(record, run.dialog) : 0;
     windows_.erase(run.dialog);
@@ -130,7 +130,7 @@ std::uintptr_t SimPlatform::LocalAlloc(std::uint32_t flags, std::size_t bytes) {
     enter("LocalAlloc");
     if (allocationsFail) return 0;
     auto memory = std::make_unique<char[]>(bytes);
-    std::memset(memory.get(), (flags & LMEM_ZEROINIT) ? 0 : 0xCD, bytes);
+    std::memset(memory.get(), (flags & kLocalZeroInit) ? 0 : 0xCD, bytes);
     auto address = reinterpret_cast<std::uintptr_t>(memory.get());
     localBlocks_[address] = std::move(memory);
     localBlockSizes.push_back(bytes);

@@ -1,0 +1,101 @@
+// clsZqPickerFileOpenSaveA on its dual interface, forwarding to the portable file dialog, and the source
+// of its PreviewItemChanged event (IConnectionPointContainer with one connection point).
+// The portable headers come before the system headers: some of their names are macros in <windows.h>.
+#include "file/file_dialog.h"
+#include "platform/win32/win32_platform.h"
+
+#include "chooser10.h"
+#include "com/classes/adapter_support.h"
+#include "com/classes/classes.h"
+#include "com/common/connection_point.h"
+#include "com/common/dual_object.h"
+
+namespace cz::com::classes {
+namespace {
+
+using namespace adapters;
+
+constexpr ClassIdentity kIdentity{&CLSID_clsZqPickerFileOpenSaveA, u"Chooser10.clsZqPickerFileOpenSaveA"};
+
+// Dispatch id of PreviewItemChanged in __clsZqPickerFileOpenSaveA (chooser10.idl).
+constexpr DISPID kPreviewItemChanged = 1;
+
+class FileDialog final : public DualObject<_clsZqPickerFileOpenSaveA, IConnectionPointContainer> {
+public:
+    FileDialog() : DualObject(kIdentity) {}
+
+    // Raises PreviewItemChanged(sFileName, sFileTitle) to every connected sink. The strings travel by
+    // reference; what a handler writes into them is ignored. Throws std::bad_alloc.
+    void firePreviewItemChanged(const String& fileName, const String& fileTitle) {
+        win32::Bstr name(fileName), title(fileTitle);
+        VARIANTARG args[2];  // last argument first
+        VariantInit(&args[0]);
+        args[0].vt = VT_BYREF | VT_BSTR;
+        args[0].pbstrVal = title.reference();
+        VariantInit(&args[1]);
+        args[1].vt = VT_BYREF | VT_BSTR;
+        args[1].pbstrVal = name.reference();
+        DISPPARAMS params{args, nullptr, 2, 0};
+        events_.fire(kPreviewItemChanged, params);
+    }
+
+    // IConnectionPointContainer
+    STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** points) override { return events_.enumerate(points); }
+    STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) override { return events_.find(iid, point); }
+
+    // _clsZqPickerFileOpenSaveA
+    STDMETHODIMP get_hInst(LONG* value) override { return run([&] { give(value, logic_.hInst()); }); }
+    STDMETHODIMP put_hInst(LONG value) override { return run([&] { logic_.hInst(value); }); }
+    STDMETHODIMP get_BuddyObject(IDispatch** value) override { return run([&] { giveObject(value, logic_.BuddyObject()); }); }
+    STDMETHODIMP putref_BuddyObject(IDispatch* value) override { return run([&] { logic_.BuddyObject(object(value)); }); }
+    STDMETHODIMP Init(BSTR*, short*, BSTR*, BSTR*, BSTR*, LONG*, ::EFileOpenSaveFlags*, VARIANT_BOOL*, IDispatch**) override {
+        return notAvailable(u"Init");
+    }
+    STDMETHODIMP put_CenterDialog(VARIANT_BOOL* value) override { return run([&] { logic_.CenterDialog(flag(slot(value))); }); }
+    STDMETHODIMP get_CenterDialog(VARIANT_BOOL* value) override { return run([&] { giveFlag(value, logic_.CenterDialog()); }); }
+    STDMETHODIMP get_DefaultExt(BSTR* value) override { return run([&] { giveText(value, logic_.DefaultExt()); }); }
+    STDMETHODIMP put_DefaultExt(BSTR value) override { return run([&] { logic_.DefaultExt(text(value)); }); }
+    STDMETHODIMP get_ShowPreview(VARIANT_BOOL* value) override { return run([&] { giveFlag(value, logic_.ShowPreview()); }); }
+    STDMETHODIMP put_ShowPreview(VARIANT_BOOL) override { return notAvailable(u"ShowPreview"); }
+    STDMETHODIMP get_DefaultFilter(short* value) override { return run([&] { give(value, logic_.DefaultFilter()); }); }
+    STDMETHODIMP put_DefaultFilter(short value) override { return run([&] { logic_.DefaultFilter(value); }); }
+    STDMETHODIMP get_DialogTitle(BSTR* value) override { return run([&] { giveText(value, logic_.DialogTitle()); }); }
+    STDMETHODIMP put_DialogTitle(BSTR value) override { return run([&] { logic_.DialogTitle(text(value)); }); }
+    STDMETHODIMP get_FileCount(short* value) override { return run([&] { give(value, logic_.FileCount()); }); }
+    STDMETHODIMP get_FileName(BSTR* value) override { return run([&] { giveText(value, logic_.FileName()); }); }
+    STDMETHODIMP put_FileName(BSTR value) override { return run([&] { logic_.FileName(text(value)); }); }
+    STDMETHODIMP get_FileTitle(BSTR* value) override { return run([&] { giveText(value, logic_.FileTitle()); }); }
+    STDMETHODIMP put_FileTitle(BSTR value) override { return run([&] { logic_.FileTitle(text(value)); }); }
+    STDMETHODIMP get_Filter(BSTR* value) override { return run([&] { giveText(value, logic_.Filter()); }); }
+    STDMETHODIMP put_Filter(BSTR value) override { return run([&] { logic_.Filter(text(value)); }); }
+    STDMETHODIMP get_Flags(::EFileOpenSaveFlags* value) override { return run([&] { give(value, logic_.Flags()); }); }
+    STDMETHODIMP put_Flags(::EFileOpenSaveFlags value) override { return run([&] { logic_.Flags(value); }); }
+    STDMETHODIMP get_HWndOwner(LONG* value) override { return run([&] { give(value, logic_.HWndOwner()); }); }
+    STDMETHODIMP put_HWndOwner(LONG value) override { return run([&] { logic_.HWndOwner(value); }); }
+    STDMETHODIMP get_InitialDir(BSTR* value) override { return run([&] { giveText(value, logic_.InitialDir()); }); }
+    STDMETHODIMP put_InitialDir(BSTR value) override { return run([&] { logic_.InitialDir(text(value)); }); }
+    STDMETHODIMP get_MaxFileSize(short* value) override { return run([&] { give(value, logic_.MaxFileSize()); }); }
+    STDMETHODIMP put_MaxFileSize(short value) override { return run([&] { logic_.MaxFileSize(value); }); }
+    STDMETHODIMP get_SelectedPath(BSTR* value) override { return run([&] { giveText(value, logic_.SelectedPath()); }); }
+    STDMETHODIMP GetNextFileName(short*, BSTR*) override { return notAvailable(u"GetNextFileName"); }
+    STDMETHODIMP Show(::EDialogType*, VARIANT_BOOL*) override { return notAvailable(u"Show"); }
+    STDMETHODIMP FarProc(LONG* pfn, LONG* result) override { return run([&] { give(result, logic_.FarProc(slot(pfn))); }); }
+    STDMETHODIMP put_PreviewObject(IDispatch* value) override { return run([&] { logic_.PreviewObject(object(value)); }); }
+
+private:
+    void* findExtraInterface(REFIID iid) noexcept override {
+        if (iid == IID_IConnectionPointContainer) return static_cast<IConnectionPointContainer*>(this);
+        return nullptr;
+    }
+
+    cz::clsZqPickerFileOpenSaveA logic_{win32::platform()};
+    ConnectionPoint events_{*this, DIID___clsZqPickerFileOpenSaveA};
+};
+
+}  // namespace
+
+HRESULT createFileDialog(REFIID iid, void** out) noexcept {
+    return createObject<FileDialog>(kIdentity.source, iid, out);
+}
+
+}  // namespace cz::com::classes

@@ -1,0 +1,34 @@
+// The real platform: the operations of cz::Platform carried out by the system.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace cz::win32 {
+
+class Win32Platform final : public Platform {
+public:
+    bool IsWindow(WindowHandle hwnd) override;
+    bool SetWindowTextA(WindowHandle hwnd, const std::string& ansiText) override;
+    WindowHandle GetDesktopWindow() override;
+    bool GetWindowRect(WindowHandle hwnd, Rect& rect) override;
+    bool MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                    bool repaint) override;
+    std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+    bool ChooseColorA(ChooseColorRecord& record) override;
+    std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;
+    bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override;
+    void CoTaskMemFree(std::uintptr_t block) override;
+    std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override;
+    std::uintptr_t LocalFree(std::uintptr_t block) override;
+    void(RtlMoveMemory)(void* destination, const void* source, std::size_t bytes) override;
+    Object CreateObject(std::u16string_view progId) override;
+    String LibraryPath() override;
+    std::string ToAnsi(std::u16string_view text) override;
+    String FromAnsi(std::string_view text) override;
+};
+
+// The module's platform object. It holds no state, so one serves every thread.
+Win32Platform& platform();
+
+}  // namespace cz::win32
