@@ -26,7 +26,7 @@ TEST_F(ColourDialog, ANewObjectShowsBlackCaptionedColourAndCentred) {
     colour.Show();
     const auto& run = f.sim.colourDialogs.at(0);
     EXPECT_EQ(run.record.lStructSize, 36u);
-    EXPECT_EQ(run.record.Flags, 0x11u) << "CC_RGBINIT | CC_ENABLEHOOK";
+    EXPECT_EQ(run.record.Flags, 0x11u) << "kColourRgbInit | kColourEnableHook";
     EXPECT_EQ(run.record.rgbResult, 0u);
     EXPECT_EQ(run.record.hwndOwner, 0);
     EXPECT_EQ(run.record.hInstance, 0);
@@ -73,7 +73,7 @@ TEST_F(ColourDialog, ZeroFlagsPlaceNoHook) {
 TEST_F(ColourDialog, RepeatedShowsPassTheSameFlagsAndKeepAddedBits) {
     clsZqPickerColorDialogA colour{f.sim};
     colour.Show();
-    colour.InitialColour(-1);  // CC_RGBINIT, once set, stays
+    colour.InitialColour(-1);  // kColourRgbInit, once set, stays
     colour.Show();
     EXPECT_EQ(f.sim.colourDialogs[0].record.Flags, f.sim.colourDialogs[1].record.Flags);
     EXPECT_EQ(f.sim.colourDialogs[1].record.rgbResult, 0xFFFFFFFFu);
@@ -187,7 +187,7 @@ TEST_F(ColourDialog, ABlankTitleEnablesTheHookButLeavesTheCaption) {
     colour.CenterDialog(False);
     colour.DialogTitle(u"   ");
     colour.Show();
-    EXPECT_TRUE(lastRecord().Flags & CC_ENABLEHOOK);
+    EXPECT_TRUE(lastRecord().Flags & kColourEnableHook);
     EXPECT_EQ(f.sim.colourDialogs[0].shown.caption, "Color");
     EXPECT_EQ(f.sim.count("SetWindowTextA"), 0);
     EXPECT_EQ(colour.DialogTitle(), u"   ");

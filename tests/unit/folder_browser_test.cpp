@@ -16,7 +16,7 @@ protected:
     // The user picks this item after highlighting it.
     void userPicks(std::uintptr_t item) {
         f.sim.folderUser = [item](BrowseInfoRecord& rec, WindowHandle dialog) {
-            rec.lpfn(dialog, msg::BFFM_SELCHANGED, static_cast<std::intptr_t>(item), rec.lParam);
+            rec.lpfn(dialog, msg::BrowseSelectionChanged, static_cast<std::intptr_t>(item), rec.lParam);
             return item;
         };
     }
@@ -62,7 +62,7 @@ TEST_F(FolderBrowser, TheInitialPathTravelsInAZeroFilledAnsiBlockFreedOnce) {
     EXPECT_EQ(seenAtInit, "C:\\Caf\xe9");
     ASSERT_EQ(f.sim.sentMessages.size(), 1u);
     const auto& select = f.sim.sentMessages[0];
-    EXPECT_EQ(select.message, msg::BFFM_SETSELECTIONA);
+    EXPECT_EQ(select.message, msg::BrowseSetSelection);
     EXPECT_EQ(select.wParam, static_cast<std::uintptr_t>(-1));
     EXPECT_EQ(select.lParam, f.sim.folderDialogs[0].record.lParam);
     EXPECT_EQ(select.text, "C:\\Caf\xe9");
@@ -88,7 +88,7 @@ TEST_F(FolderBrowser, ConfirmingAFolderGivesItsPathWithoutTrailingZeros) {
     expectEverythingFreedOnce();
     // The highlighted folder's path went to the status line.
     ASSERT_EQ(f.sim.sentMessages.size(), 2u);
-    EXPECT_EQ(f.sim.sentMessages[1].message, msg::BFFM_SETSTATUSTEXTA);
+    EXPECT_EQ(f.sim.sentMessages[1].message, msg::BrowseSetStatusText);
     EXPECT_EQ(f.sim.sentMessages[1].wParam, 0u);
     EXPECT_EQ(f.sim.sentMessages[1].text, "C:\\windows\\system32");
 }
@@ -128,7 +128,7 @@ TEST_F(FolderBrowser, AnItemWithoutAPathRaisesAfterReleasingEverything) {
     EXPECT_LT(listFreed, blockFreed);
     EXPECT_TRUE(f.reportCalls().empty()) << "a raised code is not reported";
     // The highlighted virtual item cleared the status line.
-    EXPECT_EQ(f.sim.sentMessages.back().message, msg::BFFM_SETSTATUSTEXTA);
+    EXPECT_EQ(f.sim.sentMessages.back().message, msg::BrowseSetStatusText);
     EXPECT_EQ(f.sim.sentMessages.back().text, "");
 }
 
@@ -175,10 +175,10 @@ TEST_F(FolderBrowser, InitStoresInOrderAndDefaultsDifferFromCreation) {
 TEST_F(FolderBrowser, TheCallbackIgnoresOtherMessagesAndNeverReports) {
     hookState().platform = &f.sim;
     EXPECT_EQ(FolderBrowserCallbackProc(0x40001, 3, 0, 0x1234), 0);
-    EXPECT_EQ(FolderBrowserCallbackProc(0x40001, msg::BFFM_INITIALIZED, 0, 0), 0) << "no block: no selection";
+    EXPECT_EQ(FolderBrowserCallbackProc(0x40001, msg::BrowseInitialized, 0, 0), 0) << "no block: no selection";
     EXPECT_TRUE(f.sim.calls().empty());
     f.sim.failNext("SHGetPathFromIDListA", test::someFailure());
-    EXPECT_EQ(FolderBrowserCallbackProc(0x40001, msg::BFFM_SELCHANGED, 0x77, 0), 0);
+    EXPECT_EQ(FolderBrowserCallbackProc(0x40001, msg::BrowseSelectionChanged, 0x77, 0), 0);
     ASSERT_EQ(f.sim.sentMessages.size(), 1u);
     EXPECT_EQ(f.sim.sentMessages[0].text, "") << "a failed lookup still clears the status line";
     EXPECT_TRUE(f.reportCalls().empty());

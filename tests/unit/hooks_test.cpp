@@ -22,7 +22,7 @@ protected:
     Rect startDialog(CommonDialogHook hook, std::int32_t desktopWidth, std::int32_t dialogWidth) {
         f.sim.setDesktopRect({0, 0, desktopWidth, 1000});
         f.sim.addWindow(kDialog, {3, 4, 3 + dialogWidth, 4 + 300});
-        EXPECT_EQ(hook(kDialog, msg::WM_INITDIALOG, 0x1234, 0x5678), 0u);
+        EXPECT_EQ(hook(kDialog, msg::InitDialog, 0x1234, 0x5678), 0u);
         return f.sim.window(kDialog)->rect;
     }
     test::Fixture f;
@@ -76,7 +76,7 @@ TEST_F(Hooks, AnOverflowingStepIsSkippedAndTheRestStillRuns) {
     hookState().ColourCenterDialog = True;
     f.sim.setDesktopRect({-2147483647 - 1, 0, 2147483647, 1000});  // the width overflows
     f.sim.addWindow(kDialog, {0, 0, 200, 100});
-    ColourHookProc(kDialog, msg::WM_INITDIALOG, 0, 0);
+    ColourHookProc(kDialog, msg::InitDialog, 0, 0);
     EXPECT_EQ(f.sim.window(kDialog)->rect, (Rect{0, 450, 200, 550})) << "x stays 0, y and the move go on";
     EXPECT_TRUE(f.reportCalls().empty()) << "hooks never report";
 }
@@ -87,7 +87,7 @@ TEST_F(Hooks, FailingPlatformCallsAreSkippedSilently) {
     f.sim.failNext("SetWindowTextA", test::someFailure());
     f.sim.failNext("GetWindowRect", test::someFailure());  // the desktop's: stays zeros
     f.sim.addWindow(kDialog, {0, 0, 200, 100});
-    EXPECT_EQ(ColourHookProc(kDialog, msg::WM_INITDIALOG, 0, 0), 0u);
+    EXPECT_EQ(ColourHookProc(kDialog, msg::InitDialog, 0, 0), 0u);
     EXPECT_EQ(f.sim.window(kDialog)->rect, (Rect{100, 50, 300, 150})) << "|0 - 200| / 2 and |0 - 100| / 2";
     EXPECT_EQ(hookState().ColourDialogTitle, u"T");
     EXPECT_TRUE(f.reportCalls().empty());
@@ -96,7 +96,7 @@ TEST_F(Hooks, FailingPlatformCallsAreSkippedSilently) {
 TEST_F(Hooks, WithoutARunningDialogTheyDoNothing) {
     hookState().platform = nullptr;
     hookState().ColourCenterDialog = True;
-    EXPECT_EQ(ColourHookProc(kDialog, msg::WM_INITDIALOG, 0, 0), 0u);
+    EXPECT_EQ(ColourHookProc(kDialog, msg::InitDialog, 0, 0), 0u);
     EXPECT_TRUE(f.sim.calls().empty());
 }
 
