@@ -1,0 +1,48 @@
+// A platform that hands every operation to another one: the base of test decorators that change one or
+// two operations of the real platform (inject a failure, redirect a ProgID) and leave the rest real.
+// Portable like the interface it implements: include it before <windows.h>.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace cz::testing {
+
+class ForwardingPlatform : public Platform {
+public:
+    explicit ForwardingPlatform(Platform& inner) : inner_(inner) {}
+
+    bool IsWindow(WindowHandle hwnd) override { return inner_.IsWindow(hwnd); }
+    bool SetWindowTextA(WindowHandle hwnd, const std::string& ansiText) override {
+        return inner_.SetWindowTextA(hwnd, ansiText);
+    }
+    WindowHandle GetDesktopWindow() override { return inner_.GetDesktopWindow(); }
+    bool GetWindowRect(WindowHandle hwnd, Rect& rect) override { return inner_.GetWindowRect(hwnd, rect); }
+    bool MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                    bool repaint) override {
+        return inner_.MoveWindow(hwnd, x, y, width, height, repaint);
+    }
+    std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override {
+        return inner_.SendMessageA(hwnd, message, wParam, lParam);
+    }
+    bool ChooseColorA(ChooseColorRecord& record) override { return inner_.ChooseColorA(record); }
+    std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override { return inner_.SHBrowseForFolderA(record); }
+    bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override {
+        return inner_.SHGetPathFromIDListA(idList, path);
+    }
+    void CoTaskMemFree(std::uintptr_t block) override { inner_.CoTaskMemFree(block); }
+    std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override { return inner_.LocalAlloc(flags, bytes); }
+    std::uintptr_t LocalFree(std::uintptr_t block) override { return inner_.LocalFree(block); }
+    void (RtlMoveMemory)(void* destination, const void* source, std::size_t bytes) override {
+        (inner_.RtlMoveMemory)(destination, source, bytes);
+    }
+    Object CreateObject(std::u16string_view progId) override { return inner_.CreateObject(progId); }
+    String LibraryPath() override { return inner_.LibraryPath(); }
+    std::string ToAnsi(std::u16string_view text) override { return inner_.ToAnsi(text); }
+    String FromAnsi(std::string_view text) override { return inner_.FromAnsi(text); }
+
+protected:
+    Platform& inner_;
+};
+
+}  // namespace cz::testing
