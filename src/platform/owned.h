@@ -11,7 +11,7 @@ namespace cz {
 template <auto Release>
 class Owned {
 public:
-    Owned(Platform& platform, std::uintptr_t handle = 0) : platform_(platform), handle_(handle) {}
+    explicit Owned(Platform& platform, std::uintptr_t handle = 0) : platform_(platform), handle_(handle) {}
     ~Owned() { reset(); }
     Owned(const Owned&) = delete;
     Owned& operator=(const Owned&) = delete;
