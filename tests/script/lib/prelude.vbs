@@ -49,8 +49,17 @@ Sub CheckInteger(actual, expected, what)
     CheckTyped actual, vbInteger, CInt(expected), what
 End Sub
 
+' The same text and the same length: "=" takes "ab" and "ab" & Chr(0) for equal (it ignores trailing zero
+' characters), and a zero character left at the end of a string is a fault worth seeing.
 Sub CheckString(actual, expected, what)
-    CheckTyped actual, vbString, CStr(expected), what
+    Dim ok, got
+    ok = False
+    got = Describe(actual)
+    If VarType(actual) = vbString Then
+        ok = (actual = CStr(expected)) And (Len(actual) = Len(CStr(expected)))
+        got = got & " of length " & Len(actual)
+    End If
+    Check ok, what & ": expected " & Describe(CStr(expected)) & " of length " & Len(CStr(expected)) & ", got " & got
 End Sub
 
 ' An automation boolean, and exactly -1 or 0: a True that is really 1 fails.
