@@ -84,6 +84,12 @@ HWND Dialog::findChild(const wchar_t* className) const {
     return search.found;
 }
 
+RECT Dialog::controlRect(int id) const {
+    RECT r{};
+    if (HWND target = control(id)) GetWindowRect(target, &r);
+    return r;
+}
+
 std::wstring Dialog::text(int id) const { return windowText(control(id)); }
 
 bool Dialog::setText(int id, const std::wstring& text) const {
@@ -110,6 +116,24 @@ bool Dialog::press(int id) const {
 }
 
 bool Dialog::close() const { return PostMessageW(hwnd_, WM_CLOSE, 0, 0) != FALSE; }
+
+bool Dialog::clickAt(POINT screen) const {
+    POINT client = screen;
+    if (!ScreenToClient(hwnd_, &client)) return false;
+    const LPARAM where = MAKELPARAM(client.x, client.y);
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, where, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) &&
+           SendMessageTimeoutW(hwnd_, WM_LBUTTONUP, 0, where, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
+    const ULONGLONG deadline = now() + timeoutMs;
+    for (;;) {
+        if (condition()) return true;
+        if (now() >= deadline) return false;
+        Sleep(pollMs);
+    }
+}
 
 // --- finding dialogs --------------------------------------------------------------------------------
 

@@ -26,6 +26,8 @@ public:
     RECT rect() const;
 
     HWND control(int id) const;
+    // The control's window rectangle in screen coordinates; all zero when there is no such control.
+    RECT controlRect(int id) const;
     // First descendant window of the class (for example L"Edit", L"SysTreeView32"), or null.
     HWND findChild(const wchar_t* className) const;
     std::wstring text(int id) const;
@@ -41,6 +43,12 @@ public:
     bool ok() const { return press(IDOK); }
     bool cancel() const { return press(IDCANCEL); }
     bool close() const;  // WM_CLOSE
+
+    // A left click at a point of the screen, as the dialog itself receives it: WM_LBUTTONDOWN then
+    // WM_LBUTTONUP sent to the dialog window (not to a control) in its client coordinates, for the parts
+    // that a dialog draws and hit-tests itself. Both are sent, so the click has been handled on return;
+    // false when a message was not answered in time.
+    bool clickAt(POINT screen) const;
 
 private:
     HWND hwnd_;
@@ -129,6 +137,10 @@ private:
 // Runs `show` on this thread while a watcher acts on the dialogs it opens; returns what the watcher saw.
 // A `show` that returns without having shown anything ends the watch at once.
 WatchReport WithDialog(const std::function<void()>& show, DialogWatcher::Action action, WatchOptions options = {});
+
+// Polls the condition until it holds or the time is up; returns its last value. For what a dialog does a
+// moment after a message (a selection that another message follows, a status line filled in).
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 2000, DWORD pollMs = 10);
 
 // The visible "#32770" windows of a thread, or of a process when processId is not 0.
 std::vector<HWND> StandardDialogs(DWORD threadId, DWORD processId = 0);
