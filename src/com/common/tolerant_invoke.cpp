@@ -77,6 +77,8 @@ public:
 
 private:
     HRESULT prepareOne(const VARIANTARG* source, const ParameterType& type, VARIANTARG& out);
+    // Points the argument at a copy of the source converted to the parameter's type.
+    HRESULT placeConverted(const VARIANTARG& source, const ParameterType& type, VARIANTARG& out);
     VARIANT* newValue() { return storage_.emplace_back().get(); }
     // Passes an owned value in the parameter's form: by value, or by reference to it.
     void place(VARIANT* value, const ParameterType& type, VARIANTARG& out);
@@ -147,11 +149,7 @@ HRESULT PreparedCall::prepareOne(const VARIANTARG* source, const ParameterType& 
             return S_OK;
         }
         // A value, or a reference of another type: the member works on a converted copy.
-        VARIANT* value = newValue();
-        HRESULT hr = convert(*source, type.vt, value);
-        if (FAILED(hr)) return hr;
-        place(value, type, out);
-        return S_OK;
+        return placeConverted(*source, type, out);
     }
 
     if (type.vt == VT_VARIANT) {
@@ -173,8 +171,12 @@ HRESULT PreparedCall::prepareOne(const VARIANTARG* source, const ParameterType& 
         out = *source;
         return S_OK;
     }
+    return placeConverted(*source, type, out);
+}
+
+HRESULT PreparedCall::placeConverted(const VARIANTARG& source, const ParameterType& type, VARIANTARG& out) {
     VARIANT* value = newValue();
-    HRESULT hr = convert(*source, type.vt, value);
+    HRESULT hr = convert(source, type.vt, value);
     if (FAILED(hr)) return hr;
     place(value, type, out);
     return S_OK;
