@@ -1,6 +1,7 @@
 #include "colour/colour_dialog.h"
 
 #include "frame/errors.h"
+#include "frame/far_proc.h"
 #include "frame/handler.h"
 #include "frame/hook_state.h"
 #include "frame/hooks.h"
@@ -10,9 +11,6 @@ namespace {
 
 constexpr std::int32_t kNoColour = -1;
 constexpr std::int32_t kWhite = 0xFFFFFF;
-
-// Hands a procedure's address on unchanged, for the hook field of the record.
-CommonDialogHook FarProc(CommonDialogHook procedure) { return procedure; }
 
 }  // namespace
 

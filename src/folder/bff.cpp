@@ -4,17 +4,12 @@
 
 #include "folder/folder_callback.h"
 #include "frame/errors.h"
+#include "frame/far_proc.h"
 #include "frame/handler.h"
 #include "frame/hook_state.h"
 #include "platform/owned.h"
 
 namespace cz {
-namespace {
-
-// Hands a procedure's address on unchanged, for the callback field of the record.
-BrowseCallback FarProc(BrowseCallback procedure) { return procedure; }
-
-}  // namespace
 
 clsZqPickerBFFA::clsZqPickerBFFA(Platform& platform) : platform_(platform) {}
 

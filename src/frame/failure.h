@@ -44,9 +44,7 @@ namespace runtime_error {
 inline constexpr std::int32_t Overflow = static_cast<std::int32_t>(0x800A0006);           // 6
 inline constexpr std::int32_t CantCreateObject = static_cast<std::int32_t>(0x800A01AD);   // 429
 inline constexpr std::int32_t NoSuchMember = static_cast<std::int32_t>(0x800A01B6);       // 438
-inline constexpr std::int32_t ObjectRequired = static_cast<std::int32_t>(0x800A01A8);     // 424
 inline constexpr std::int32_t TypeMismatch = static_cast<std::int32_t>(0x800A000D);       // 13
-inline constexpr std::int32_t ResourceNotFound = static_cast<std::int32_t>(0x800A0146);   // 326
 inline constexpr std::int32_t ObjectNotSet = static_cast<std::int32_t>(0x800A005B);       // 91
 }  // namespace runtime_error
 
