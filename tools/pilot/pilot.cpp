@@ -1,15 +1,14 @@
 // The pilot: watches for the common dialogs (windows of class #32770) that another process opens,
-// reports each one and answers it. Three ways to run it:
+// reports each one and answers it. Two ways to run it:
 //
 //   pilot                       answers from standard input, one line per dialog; ends when input closes
-//   pilot <answer>...           answers the next dialogs with the arguments in turn; ends after the last
 //   pilot [--report <file>] [--limit <seconds>] [<answer>...] -- <program> [<argument>...]
 //                               starts the program and answers the dialogs of that process only, with the
 //                               answers in turn; ends when the program ends (see "Launch mode")
 //
 //   answer: "ok" | "cancel" | "colour <r> <g> <b>" (fills the colour dialog's edit boxes, then confirms)
 //   out:    "dialog <hwnd> <x> <y> <width> <height> <caption>"   when a new dialog window appears, before
-//           it is answered (the first two ways: on standard output, nothing else)
+//           it is answered (the first way: on standard output, nothing else)
 //
 // Launch mode. The program inherits the pilot's standard handles. The report (the file, or standard
 // output without --report) holds, one per line:
@@ -260,7 +259,7 @@ int main() {
 
     std::set<HWND> seen;
     char line[256];
-    for (int next = 1;;) {
+    for (;;) {
         forgetClosed(seen);
         Search search{GetCurrentProcessId(), 0, &seen};
         EnumWindows(findDialog, reinterpret_cast<LPARAM>(&search));
@@ -273,15 +272,9 @@ int main() {
         Sleep(kSettle);
         std::printf("%s\n", dialogLine(dialog).c_str());
         std::fflush(stdout);
-        std::string command;
-        if (argc > 1) {
-            command = narrow(argv[next++]);
-        } else {
-            if (!std::fgets(line, sizeof line, stdin)) return 0;
-            command = line;
-        }
+        if (!std::fgets(line, sizeof line, stdin)) return 0;
+        std::string command = line;
         while (!command.empty() && (command.back() == '\n' || command.back() == '\r')) command.pop_back();
         answer(dialog, command);
-        if (argc > 1 && next == argc) return 0;
     }
 }
