@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/platform.h"
 
 namespace cz {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/platform.h"
 
 namespace cz {

@@ -1,7 +1,7 @@
 // clsZqPickerBFFA: the shell's folder-selection dialog.
 #pragma once
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/platform.h"
 
 namespace cz {

@@ -1,7 +1,7 @@
 // clsZqPickerFontDialogA: the font picker, editing the client's own font object.
 #pragma once
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/platform.h"
 
 namespace cz {

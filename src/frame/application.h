@@ -1,8 +1,8 @@
 // The library's application object: what the running library says about itself.
 #pragma once
 
-#include "frame/automation.h"
-#include "frame/failure.h"
+#include "automation/automation.h"
+#include "automation/failure.h"
 #include "platform/platform.h"
 
 namespace cz {

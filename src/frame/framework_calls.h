@@ -1,7 +1,7 @@
 // basZqfxCommonA: the library's only two calls into the framework component.
 #pragma once
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/platform.h"
 
 namespace cz {

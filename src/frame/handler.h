@@ -5,7 +5,7 @@
 #include <functional>
 #include <utility>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "platform/platform.h"
 
 namespace cz {

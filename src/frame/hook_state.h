@@ -2,7 +2,7 @@
 // platform calls with nothing but the dialog's window. One set per client thread, zero on first use.
 #pragma once
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/platform.h"
 
 namespace cz {

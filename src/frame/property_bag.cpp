@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 
 namespace cz {
 namespace {

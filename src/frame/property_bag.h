@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 namespace cz {
 

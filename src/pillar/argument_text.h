@@ -6,7 +6,7 @@
 
 #include <span>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 namespace cz::pillar {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "platform/win32/bstr.h"
 #include "platform/win32/variant_conversion.h"
 #include "platform/win32/variant_holder.h"

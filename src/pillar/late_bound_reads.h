@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 namespace cz::pillar {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 namespace cz::pillar {
 

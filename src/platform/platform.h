@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/records.h"
 
 namespace cz {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 #if defined(__i386__)
 #define CZ_CALLBACK __attribute__((stdcall))

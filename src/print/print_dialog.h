@@ -1,7 +1,7 @@
 // clsZqPickerPrintDialogA: the print and print-setup dialog.
 #pragma once
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/platform.h"
 
 namespace cz {

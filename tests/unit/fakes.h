@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "platform/sim/sim_platform.h"
 
 namespace cz::test {

@@ -8,7 +8,7 @@
 #include "folder/bff.h"
 #include "font/font_dialog.h"
 #include "frame/errors.h"
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "frame/framework_calls.h"
 #include "print/print_dialog.h"
 #include "platform/win32/win32_platform.h"

@@ -6,8 +6,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "frame/automation.h"
-#include "frame/failure.h"
+#include "automation/automation.h"
+#include "automation/failure.h"
 #include "platform/win32/bstr.h"
 #include "platform/win32/variant_conversion.h"
 

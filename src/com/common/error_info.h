@@ -9,7 +9,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 
 namespace cz::com {
 

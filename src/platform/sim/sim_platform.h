@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "platform/platform.h"
 
 namespace cz::sim {

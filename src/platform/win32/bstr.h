@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 namespace cz::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "platform/win32/bstr.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/variant_conversion.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 namespace cz::win32::module {
 

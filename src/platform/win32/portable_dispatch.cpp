@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "platform/win32/bstr.h"
 #include "platform/win32/variant_conversion.h"
 #include "platform/win32/variant_holder.h"

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/win32/com_object.h"
 
 namespace cz::win32 {

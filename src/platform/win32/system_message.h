@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 namespace cz::win32 {
 

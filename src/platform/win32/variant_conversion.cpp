@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "platform/win32/bstr.h"
 #include "platform/win32/dispatch_object.h"
 #include "platform/win32/portable_dispatch.h"

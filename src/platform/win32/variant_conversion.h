@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 #include "platform/win32/com_ptr.h"
 
 namespace cz::win32 {

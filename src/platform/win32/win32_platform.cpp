@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 #include "platform/win32/bstr.h"
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/module_lifetime.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <exception>
 
-#include "frame/automation.h"
+#include "automation/automation.h"
 
 namespace cz {
 
