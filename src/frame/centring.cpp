@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "frame/failure.h"
+#include "automation/failure.h"
 
 namespace cz {
 
