@@ -1,6 +1,7 @@
-// The base of every automation class: reference counting, a dual interface whose IDispatch is driven by
-// the module's type library (with the script-friendly argument handling of invokeTolerant), error
-// information (ISupportErrorInfo) and the class description (IProvideClassInfo).
+// The base of every automation class: reference counting, a dual interface whose IDispatch works from
+// the member and name tables read once per class from the module's type library (with the
+// script-friendly, validating argument handling of invokeMember), error information (ISupportErrorInfo)
+// and the class description (IProvideClassInfo).
 #pragma once
 
 #include <windows.h>
@@ -29,13 +30,13 @@ class DualObject : public win32::ComObject<Interface, ISupportErrorInfo, IProvid
 public:
     explicit DualObject(const ClassIdentity& identity) noexcept : identity_(identity) {}
 
-    // Loads the type information; createObject runs it right after construction.
+    // Takes the class's description (read on the first creation); createObject runs it right after
+    // construction.
     HRESULT initialize() noexcept {
-        win32::ComPtr<ITypeLib> typeLib;
-        HRESULT hr = loadModuleTypeLib(typeLib);
-        if (SUCCEEDED(hr)) hr = loadInterfaceTypes(*typeLib.get(), __uuidof(Interface), types_);
-        if (SUCCEEDED(hr)) hr = typeLib->GetTypeInfoOfGuid(*identity_.clsid, classInfo_.put());
-        return hr;
+        // One class, one interface: the description is the same for every object of the class.
+        static const ClassDescription shared(__uuidof(Interface), *identity_.clsid);
+        description_ = &shared;
+        return shared.status;
     }
 
     // IDispatch
@@ -48,17 +49,17 @@ public:
         if (!info) return E_POINTER;
         *info = nullptr;
         if (index != 0) return DISP_E_BADINDEX;
-        *info = win32::ComPtr<ITypeInfo>(types_.dispatch).detach();
+        *info = win32::ComPtr<ITypeInfo>(description_->types.dispatch).detach();
         return S_OK;
     }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
-        return DispGetIDsOfNames(types_.dispatch.get(), names, count, ids);
+        return description_->names.lookUp(names, count, ids);
     }
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                         EXCEPINFO* exception, UINT* argError) override {
         if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-        return invokeTolerant(*types_.vtable.get(), static_cast<Interface*>(this), id, flags, params, result,
-                              exception, argError);
+        return invokeMember(description_->members, static_cast<Interface*>(this), id, flags, params, result,
+                            exception, argError);
     }
 
     // ISupportErrorInfo
@@ -69,7 +70,7 @@ public:
     // IProvideClassInfo
     STDMETHODIMP GetClassInfo(ITypeInfo** info) override {
         if (!info) return E_POINTER;
-        *info = win32::ComPtr<ITypeInfo>(classInfo_).detach();
+        *info = win32::ComPtr<ITypeInfo>(description_->classInfo).detach();
         return S_OK;
     }
 
@@ -96,8 +97,7 @@ protected:
 
 private:
     ClassIdentity identity_;
-    InterfaceTypes types_;
-    win32::ComPtr<ITypeInfo> classInfo_;
+    const ClassDescription* description_ = nullptr;
 };
 
 // Makes an object of T (default-constructible, a DualObject) and hands out the interface asked for.

@@ -1,5 +1,6 @@
 #include "com/common/parameter_types.h"
 
+#include "com/common/type_info_records.h"
 #include "platform/win32/com_ptr.h"
 
 namespace cz::com {
@@ -37,7 +38,7 @@ Reduced reduceUserDefined(ITypeInfo& info, HREFTYPE ref, int depth) {
 }
 
 Reduced reduce(ITypeInfo& info, const TYPEDESC& type, int depth) {
-    if (type.vt == VT_PTR) {
+    if (type.vt == VT_PTR && depth <= 8) {
         Reduced inner = reduce(info, *type.lptdesc, depth + 1);
         ++inner.pointers;
         return inner;
@@ -46,37 +47,35 @@ Reduced reduce(ITypeInfo& info, const TYPEDESC& type, int depth) {
     return {type.vt, 0};
 }
 
-ParameterType describe(ITypeInfo& info, const ELEMDESC& element) {
-    ParameterType p;
-    Reduced reduced = reduce(info, element.tdesc);
-    p.vt = reduced.vt;
-    p.byRef = reduced.pointers == 1;
-    p.passThrough = reduced.pointers < 0 || reduced.pointers > 1 || reduced.vt == VT_USERDEFINED ||
-                    (reduced.vt & (VT_ARRAY | VT_VECTOR)) || reduced.vt == VT_SAFEARRAY || reduced.vt == VT_CARRAY;
-    const USHORT flags = element.paramdesc.wParamFlags;
-    p.optional = (flags & PARAMFLAG_FOPT) != 0;
-    if ((flags & PARAMFLAG_FHASDEFAULT) && element.paramdesc.pparamdescex)
-        p.defaultValue = &element.paramdesc.pparamdescex->varDefaultValue;
-    return p;
+bool handled(VARTYPE vt) {
+    switch (vt) {
+    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT: case VT_UINT:
+    case VT_I8: case VT_UI8: case VT_R4: case VT_R8: case VT_CY: case VT_DATE: case VT_BOOL: case VT_ERROR:
+    case VT_BSTR: case VT_DISPATCH: case VT_UNKNOWN: case VT_VARIANT: case VT_DECIMAL:
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace
 
-bool MemberDescription::load(ITypeInfo& info, DISPID id, WORD flags) {
-    TypeAttributes attr;
-    if (FAILED(info.GetTypeAttr(attr.put(info)))) return false;
-    for (UINT i = 0; i < attr->cFuncs && !desc_; ++i) {
-        FunctionDescription candidate;
-        if (FAILED(info.GetFuncDesc(i, candidate.put(info)))) continue;
-        if (candidate->memid == id && (candidate->invkind & flags)) desc_ = std::move(candidate);
-    }
-    if (!desc_) return false;
-    for (SHORT i = 0; i < desc_->cParams; ++i) {
-        const ELEMDESC& element = desc_->lprgelemdescParam[i];
-        const USHORT paramFlags = element.paramdesc.wParamFlags;
-        if (paramFlags & PARAMFLAG_FLCID) return false;
-        if (paramFlags & PARAMFLAG_FRETVAL) continue;
-        parameters_.push_back(describe(info, element));
+bool describeParameter(ITypeInfo& info, const ELEMDESC& element, ParameterType& p) {
+    const Reduced reduced = reduce(info, element.tdesc);
+    const USHORT flags = element.paramdesc.wParamFlags;
+    if (reduced.pointers < 0 || reduced.pointers > 1 || !handled(reduced.vt) || (flags & PARAMFLAG_FLCID))
+        return false;
+    p.vt = reduced.vt;
+    p.byRef = reduced.pointers == 1;
+    p.out = p.byRef && (flags & PARAMFLAG_FOUT);
+    p.optional = (flags & PARAMFLAG_FOPT) != 0;
+    if ((flags & PARAMFLAG_FHASDEFAULT) && element.paramdesc.pparamdescex) {
+        VARIANT* declared = &element.paramdesc.pparamdescex->varDefaultValue;
+        VARIANT* value = p.defaultValue.get();
+        HRESULT hr = p.vt == VT_VARIANT ? VariantCopy(value, declared) : VariantChangeType(value, declared, 0, p.vt);
+        // An object parameter's default is Nothing whatever the record says.
+        p.hasDefault = SUCCEEDED(hr) && p.vt != VT_DISPATCH && p.vt != VT_UNKNOWN;
+        if (!p.hasDefault) VariantClear(value);
     }
     return true;
 }

@@ -1,12 +1,12 @@
-// What the type library declares about one member's parameters, in the form argument preparation needs.
+// What the type library declares about a member's parameters, reduced to the form the dispatch needs:
+// value type, by reference or by value, in/out, optional, and the declared default already converted to
+// the parameter's type.
 #pragma once
 
 #include <windows.h>
 #include <oleauto.h>
 
-#include <vector>
-
-#include "com/common/type_info_records.h"
+#include "platform/win32/variant_holder.h"
 
 namespace cz::com {
 
@@ -14,25 +14,14 @@ struct ParameterType {
     // Declared value type: VT_I4 for an enumeration, VT_DISPATCH or VT_UNKNOWN for an interface.
     VARTYPE vt = VT_EMPTY;
     bool byRef = false;
+    bool out = false;  // [in, out]: what the member writes goes back to the caller's variable
     bool optional = false;
-    // The declared default, owned by the FUNCDESC it came from; null when there is none.
-    const VARIANT* defaultValue = nullptr;
-    // A form not handled here (pointer to pointer, arrays, records): the argument passes untouched.
-    bool passThrough = false;
+    bool hasDefault = false;
+    win32::VariantHolder defaultValue;  // of type vt (or as declared for a VARIANT parameter)
 };
 
-// The FUNCDESC of a member and its caller-visible parameters (return value and locale excluded).
-class MemberDescription {
-public:
-    // Finds the member with this id whose kind matches the invocation flags. False when there is none
-    // or it takes a locale parameter.
-    bool load(ITypeInfo& info, DISPID id, WORD flags);
-
-    const std::vector<ParameterType>& parameters() const { return parameters_; }
-
-private:
-    FunctionDescription desc_;  // owns the parameter descriptions, defaults included
-    std::vector<ParameterType> parameters_;
-};
+// The parameter described by element of a function of info. False for a form the dispatch does not
+// handle (pointer to pointer, arrays, records, a locale parameter).
+bool describeParameter(ITypeInfo& info, const ELEMDESC& element, ParameterType& out);
 
 }  // namespace cz::com

@@ -79,7 +79,7 @@ std::wstring modulePath() {
 
 TLIBATTR libraryAttributes() {
     ComPtr<ITypeLib> typeLib;
-    check(loadModuleTypeLib(typeLib));
+    check(moduleTypeLib(typeLib));
     LibraryAttributes attr;
     check(typeLib->GetLibAttr(attr.put(*typeLib.get())));
     return *attr.get();

@@ -1,264 +1,326 @@
 #include "com/common/tolerant_invoke.h"
 
-#include <limits>
-#include <new>
-#include <vector>
+#include <cstdint>
 
-#include "com/common/parameter_types.h"
-#include "platform/win32/variant_holder.h"
+#include "com/common/argument_values.h"
+#include "com/common/member_call.h"
+#include "platform/win32/com_ptr.h"
 
 namespace cz::com {
 namespace {
 
-using win32::VariantHolder;
+using Word = std::uintptr_t;
 
-constexpr UINT kNoOriginal = std::numeric_limits<UINT>::max();
-
-bool isMissing(const VARIANT& v) { return v.vt == VT_ERROR && v.scode == DISP_E_PARAMNOTFOUND; }
-bool isObjectType(VARTYPE vt) { return vt == VT_DISPATCH || vt == VT_UNKNOWN; }
-
-// What a caller learns about an argument that could not take its parameter's type.
-HRESULT conversionFailure(HRESULT hr) {
-    return hr == E_OUTOFMEMORY || hr == DISP_E_OVERFLOW ? hr : DISP_E_TYPEMISMATCH;
-}
-
-void setMissing(VARIANT* v) {
-    v->vt = VT_ERROR;
-    v->scode = DISP_E_PARAMNOTFOUND;
+void setMissing(VARIANT& v) {
+    VariantInit(&v);
+    v.vt = VT_ERROR;
+    v.scode = DISP_E_PARAMNOTFOUND;
 }
 
 // The value an omitted optional parameter without a default receives.
-HRESULT zeroValue(VARTYPE vt, VARIANT* target) {
-    VariantInit(target);
-    switch (vt) {
-    case VT_BSTR:
-        target->bstrVal = SysAllocStringLen(L"", 0);
-        if (!target->bstrVal) return E_OUTOFMEMORY;
-        break;
-    case VT_DISPATCH:
-    case VT_UNKNOWN:
-        target->punkVal = nullptr;
-        break;
-    case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT: case VT_UINT:
-    case VT_I8: case VT_UI8: case VT_R4: case VT_R8: case VT_CY: case VT_DATE: case VT_BOOL: case VT_ERROR:
-        target->llVal = 0;
-        break;
-    default:
-        setMissing(target);
-        return S_OK;
+HRESULT zeroValue(VARTYPE vt, VARIANT& target) {
+    VariantInit(&target);
+    target.llVal = 0;
+    if (vt == VT_BSTR) {
+        target.bstrVal = SysAllocStringLen(L"", 0);
+        if (!target.bstrVal) return E_OUTOFMEMORY;
     }
-    target->vt = vt;
+    target.vt = vt;
     return S_OK;
 }
 
-// Converts source (read through any reference) to vt into an empty target. Empty and Null become the
-// null reference where an object is wanted.
-HRESULT convert(const VARIANT& source, VARTYPE vt, VARIANT* target) {
-    VariantHolder plain;
-    HRESULT hr = VariantCopyInd(plain.get(), const_cast<VARIANT*>(&source));
-    if (FAILED(hr)) return hr;
-    if (plain->vt == vt) {
-        plain.moveTo(target);
-        return S_OK;
+// The word the calling convention passes for an argument of word size.
+Word asWord(const VARIANTARG& v) {
+    if (v.vt & VT_BYREF) return reinterpret_cast<Word>(v.byref);
+    switch (v.vt) {
+    case VT_I1: return static_cast<Word>(static_cast<std::intptr_t>(v.cVal));
+    case VT_UI1: return v.bVal;
+    case VT_I2: return static_cast<Word>(static_cast<std::intptr_t>(v.iVal));
+    case VT_UI2: return v.uiVal;
+    case VT_BOOL: return static_cast<Word>(static_cast<std::intptr_t>(v.boolVal));
+    case VT_I4: case VT_INT: case VT_ERROR: return static_cast<Word>(static_cast<std::intptr_t>(v.lVal));
+    case VT_UI4: case VT_UINT: return v.ulVal;
+    default: return reinterpret_cast<Word>(v.byref);  // BSTR and interfaces: the pointer
     }
-    if (isObjectType(vt) && (plain->vt == VT_EMPTY || plain->vt == VT_NULL)) return zeroValue(vt, target);
-    VariantInit(target);
-    return VariantChangeType(target, plain.get(), 0, vt);
 }
 
-// Prepares the arguments of one call: the prepared DISPPARAMS point at the caller's variables or at
-// values owned here, which live until the call is over.
-class PreparedCall {
-public:
-    HRESULT prepare(ITypeInfo& info, DISPID id, WORD flags, const DISPPARAMS& original, UINT* argError);
-    DISPPARAMS* params() { return &params_; }
-    // The caller's index of a prepared argument, for the argument-error position.
-    UINT originalIndex(UINT prepared) const { return prepared < origin_.size() ? origin_[prepared] : kNoOriginal; }
-
-private:
-    HRESULT prepareOne(const VARIANTARG* source, const ParameterType& type, VARIANTARG& out);
-    // Points the argument at a copy of the source converted to the parameter's type.
-    HRESULT placeConverted(const VARIANTARG& source, const ParameterType& type, VARIANTARG& out);
-    VARIANT* newValue() { return storage_.emplace_back().get(); }
-    // Passes an owned value in the parameter's form: by value, or by reference to it.
-    void place(VARIANT* value, const ParameterType& type, VARIANTARG& out);
-
-    std::vector<VARIANTARG> args_;
-    std::vector<UINT> origin_;
-    std::vector<VariantHolder> storage_;  // reserved up front: references point into it
-    std::vector<DISPID> named_;
-    DISPPARAMS params_{};
+// One argument as the member receives it.
+struct Argument {
+    VARIANTARG pass;             // a value (a view of the caller's or of local) or a reference
+    VARIANT local;               // a value owned here, cleared after the call
+    VARIANT* writeBack;          // the caller's variable that takes local if the member changed it
+    LONGLONG before;             // local's value as it went in
 };
 
-void PreparedCall::place(VARIANT* value, const ParameterType& type, VARIANTARG& out) {
-    VariantInit(&out);
-    if (!type.byRef) {
-        out = *value;  // a view; storage_ owns the value
-    } else if (type.vt == VT_VARIANT) {
-        out.vt = VT_BYREF | VT_VARIANT;
-        out.pvarVal = value;
-    } else {
-        out.vt = static_cast<VARTYPE>(VT_BYREF | value->vt);
-        out.byref = win32::valueAddress(value);
+// One call of one member: binds the caller's arguments to the declared parameters, prepares each, calls
+// the member and hands back what it wrote and returned. Allocates nothing for integer arguments.
+class Call {
+public:
+    Call(const Member& member, const DISPPARAMS& params) noexcept : member_(member), params_(params) {
+        VariantInit(&result_);
     }
-}
+    ~Call() {
+        for (unsigned j = 0; j < prepared_; ++j) VariantClear(&args_[j].local);
+        VariantClear(&result_);
+    }
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
 
-HRESULT PreparedCall::prepareOne(const VARIANTARG* source, const ParameterType& type, VARIANTARG& out) {
-    if (type.passThrough) {
-        if (source) {
-            out = *source;
-        } else {
-            VariantInit(&out);
-            setMissing(&out);
+    HRESULT bind(UINT* argError) noexcept;
+    HRESULT prepare(UINT* argError) noexcept;
+    // The member's HRESULT (or DispCallFunc's failure).
+    HRESULT invoke(void* instance) noexcept;
+    void writeBack() noexcept;
+    void deliver(VARIANT* result) noexcept;
+
+private:
+    HRESULT prepareGiven(const ParameterType& type, const VARIANT& given, Argument& a) noexcept;
+    HRESULT prepareOmitted(const ParameterType& type, bool passedAsMissing, Argument& a) noexcept;
+    void placeLocal(const ParameterType& type, Argument& a) noexcept;
+
+    const Member& member_;
+    const DISPPARAMS& params_;
+    const VARIANT* given_[kMaxParameters];
+    UINT origin_[kMaxParameters];  // the caller's index of each given argument
+    Argument args_[kMaxParameters];
+    unsigned prepared_ = 0;
+    VARIANT result_;
+};
+
+HRESULT Call::bind(UINT* argError) noexcept {
+    const auto& declared = member_.parameters;
+    const UINT n = static_cast<UINT>(declared.size());
+    const bool put = member_.kind & (INVOKE_PROPERTYPUT | INVOKE_PROPERTYPUTREF);
+    if (put && n == 0) return DISP_E_BADPARAMCOUNT;
+    const UINT indexed = put ? n - 1 : n;  // parameters before a put's value
+    const UINT total = params_.cArgs, named = params_.cNamedArgs;
+    if (total > n) return DISP_E_BADPARAMCOUNT;  // before reading either array
+    UINT positional = total - named;
+    for (UINT j = 0; j < n; ++j) given_[j] = nullptr;
+
+    if (put) {
+        for (UINT k = 0; k < named; ++k) {
+            if (params_.rgdispidNamedArgs[k] != DISPID_PROPERTYPUT) continue;
+            if (given_[n - 1]) return DISP_E_PARAMNOTFOUND;
+            given_[n - 1] = &params_.rgvarg[k];
+            origin_[n - 1] = k;
         }
-        return S_OK;
-    }
-
-    if (!source || isMissing(*source)) {
-        VARIANT* value = newValue();
-        HRESULT hr = S_OK;
-        if (type.defaultValue && !isObjectType(type.vt))
-            hr = type.vt == VT_VARIANT ? VariantCopy(value, const_cast<VARIANT*>(type.defaultValue)) : convert(*type.defaultValue, type.vt, value);
-        else if (type.optional && type.vt != VT_VARIANT)
-            hr = zeroValue(type.vt, value);
-        else
-            setMissing(value);
-        if (FAILED(hr)) return hr;
-        place(value, type, out);
-        return S_OK;
-    }
-
-    if (type.byRef && type.vt != VT_VARIANT) {
-        if (source->vt == (VT_BYREF | VT_VARIANT) && source->pvarVal) {
-            VARIANT* variable = source->pvarVal;
-            while (variable->vt == (VT_BYREF | VT_VARIANT) && variable->pvarVal) variable = variable->pvarVal;
-            if (variable->vt != type.vt) {
-                VariantHolder converted;
-                HRESULT hr = convert(*variable, type.vt, converted.get());
-                if (FAILED(hr)) return hr;
-                VariantClear(variable);
-                converted.moveTo(variable);
-            }
-            VariantInit(&out);
-            out.vt = static_cast<VARTYPE>(VT_BYREF | type.vt);
-            out.byref = win32::valueAddress(variable);
-            return S_OK;
+        if (!given_[n - 1]) {
+            // Some clients pass the value of a put as the last positional argument.
+            if (named != 0 || total == 0) return DISP_E_BADPARAMCOUNT;
+            given_[n - 1] = &params_.rgvarg[0];
+            origin_[n - 1] = 0;
+            --positional;
         }
-        if (source->vt == (VT_BYREF | type.vt)) {
-            out = *source;
-            return S_OK;
+    }
+    if (positional > indexed) return DISP_E_BADPARAMCOUNT;
+    for (UINT j = 0; j < positional; ++j) {
+        given_[j] = &params_.rgvarg[total - 1 - j];
+        origin_[j] = total - 1 - j;
+    }
+    for (UINT k = 0; k < named; ++k) {
+        const DISPID index = params_.rgdispidNamedArgs[k];
+        if (put && index == DISPID_PROPERTYPUT) continue;
+        if (index < 0 || static_cast<UINT>(index) >= indexed || given_[index]) {
+            if (argError) *argError = k;
+            return DISP_E_PARAMNOTFOUND;
         }
-        // A value, or a reference of another type: the member works on a converted copy.
-        return placeConverted(*source, type, out);
+        given_[index] = &params_.rgvarg[k];
+        origin_[index] = k;
     }
-
-    if (type.vt == VT_VARIANT) {
-        if (type.byRef ? source->vt == (VT_BYREF | VT_VARIANT) : !(source->vt & VT_BYREF)) {
-            out = *source;
-            return S_OK;
-        }
-        // By value the member gets the value read through the reference; by reference it gets a variant
-        // of its own that holds the caller's typed reference as it is, or a copy of the caller's value.
-        VARIANT* value = newValue();
-        VARIANTARG* given = const_cast<VARIANTARG*>(source);
-        HRESULT hr = type.byRef ? VariantCopy(value, given) : VariantCopyInd(value, given);
-        if (FAILED(hr)) return hr;
-        place(value, type, out);
-        return S_OK;
-    }
-
-    if (source->vt == type.vt) {
-        out = *source;
-        return S_OK;
-    }
-    return placeConverted(*source, type, out);
-}
-
-HRESULT PreparedCall::placeConverted(const VARIANTARG& source, const ParameterType& type, VARIANTARG& out) {
-    VARIANT* value = newValue();
-    HRESULT hr = convert(source, type.vt, value);
-    if (FAILED(hr)) return hr;
-    place(value, type, out);
     return S_OK;
 }
 
-HRESULT PreparedCall::prepare(ITypeInfo& info, DISPID id, WORD flags, const DISPPARAMS& original, UINT* argError) {
-    params_ = original;
-    MemberDescription member;
-    if (!member.load(info, id, flags)) return S_OK;  // ITypeInfo::Invoke gives its own answer
-    const auto& declared = member.parameters();
-    const UINT count = original.cArgs;
-    const UINT namedCount = original.cNamedArgs;
-    const bool assignment = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) && namedCount == 1 &&
-                            original.rgdispidNamedArgs && original.rgdispidNamedArgs[0] == DISPID_PROPERTYPUT;
-
-    // Slot k of the prepared arguments: the declared parameter it fills and the caller's argument, if any.
-    struct Slot {
-        const ParameterType* type;
-        UINT origin;
-    };
-    std::vector<Slot> slots;
-
-    if (namedCount > 0 && !assignment) {
-        // Arguments by name: each is converted for its parameter; nothing is added.
-        for (UINT k = 0; k < count; ++k) {
-            UINT index = k < namedCount ? static_cast<UINT>(original.rgdispidNamedArgs[k]) : count - 1 - k;
-            if (index >= declared.size()) return S_OK;
-            slots.push_back({&declared[index], k});
-        }
-    } else {
-        const UINT positionalDeclared = static_cast<UINT>(declared.size()) - (assignment ? 1 : 0);
-        const UINT positionalGiven = count - namedCount;
-        if (assignment && declared.empty()) return S_OK;
-        if (positionalGiven > positionalDeclared) return S_OK;  // too many: ITypeInfo::Invoke says so
-        // Omitted trailing parameters are supplied when all of them are optional.
-        UINT positional = positionalDeclared;
-        for (UINT j = positionalGiven; j < positionalDeclared; ++j)
-            if (!declared[j].optional) positional = positionalGiven;
-        if (assignment) slots.push_back({&declared.back(), 0});
-        for (UINT j = positional; j-- > 0;)
-            slots.push_back({&declared[j], j < positionalGiven ? count - 1 - j : kNoOriginal});
-    }
-
-    storage_.reserve(slots.size());
-    args_.resize(slots.size());
-    origin_.resize(slots.size());
-    for (std::size_t k = 0; k < slots.size(); ++k) {
-        const VARIANTARG* source = slots[k].origin == kNoOriginal ? nullptr : &original.rgvarg[slots[k].origin];
-        origin_[k] = slots[k].origin;
-        HRESULT hr = prepareOne(source, *slots[k].type, args_[k]);
+HRESULT Call::prepare(UINT* argError) noexcept {
+    const auto& declared = member_.parameters;
+    for (unsigned j = 0; j < declared.size(); ++j) {
+        Argument& a = args_[j];
+        VariantInit(&a.local);
+        a.local.llVal = 0;
+        a.writeBack = nullptr;
+        prepared_ = j + 1;
+        HRESULT hr = given_[j] ? prepareGiven(declared[j], *given_[j], a) : prepareOmitted(declared[j], false, a);
         if (FAILED(hr)) {
-            if (argError && slots[k].origin != kNoOriginal) *argError = slots[k].origin;
-            return conversionFailure(hr);
+            if (!given_[j]) return hr == DISP_E_PARAMNOTFOUND && params_.cNamedArgs == 0 ? DISP_E_BADPARAMCOUNT : hr;
+            if (argError) *argError = origin_[j];
+            return hr;
         }
     }
-    named_.assign(original.rgdispidNamedArgs, original.rgdispidNamedArgs + namedCount);
-    params_.rgvarg = args_.data();
-    params_.cArgs = static_cast<UINT>(args_.size());
-    params_.rgdispidNamedArgs = named_.empty() ? nullptr : named_.data();
-    params_.cNamedArgs = namedCount;
+    return S_OK;
+}
+
+void Call::placeLocal(const ParameterType& type, Argument& a) noexcept {
+    VariantInit(&a.pass);
+    if (!type.byRef) {
+        a.pass = a.local;  // a view; local owns the value
+    } else if (type.vt == VT_VARIANT) {
+        a.pass.vt = VT_BYREF | VT_VARIANT;
+        a.pass.pvarVal = &a.local;
+    } else {
+        a.pass.vt = static_cast<VARTYPE>(VT_BYREF | type.vt);
+        a.pass.byref = &a.local.llVal;
+    }
+}
+
+HRESULT Call::prepareOmitted(const ParameterType& type, bool passedAsMissing, Argument& a) noexcept {
+    HRESULT hr = S_OK;
+    if (type.hasDefault) hr = VariantCopy(&a.local, const_cast<VARIANT*>(type.defaultValue.get()));
+    else if (type.vt == VT_VARIANT && (type.optional || passedAsMissing)) setMissing(a.local);
+    else if (type.optional) hr = zeroValue(type.vt, a.local);
+    else return DISP_E_PARAMNOTFOUND;
+    if (FAILED(hr)) return hr;
+    placeLocal(type, a);
+    return S_OK;
+}
+
+HRESULT Call::prepareGiven(const ParameterType& type, const VARIANT& given, Argument& a) noexcept {
+    ResolvedArgument resolved;
+    HRESULT hr = resolveArgument(given, resolved);
+    if (FAILED(hr)) return hr;
+    const VARIANT& inner = *resolved.innermost;
+    if (isMissing(inner)) return prepareOmitted(type, true, a);
+
+    if (type.vt == VT_VARIANT) {
+        if (!type.byRef) return readThrough(inner, a.pass);
+        if (resolved.variable) {  // the member works on the caller's variable
+            VariantInit(&a.pass);
+            a.pass.vt = VT_BYREF | VT_VARIANT;
+            a.pass.pvarVal = resolved.variable;
+            return S_OK;
+        }
+        hr = VariantCopy(&a.local, const_cast<VARIANT*>(&inner));  // a typed reference stays one
+        if (FAILED(hr)) return hr;
+        placeLocal(type, a);
+        return S_OK;
+    }
+
+    if (type.byRef) {
+        VariantInit(&a.pass);
+        if (inner.vt == (VT_BYREF | type.vt)) {
+            a.pass = inner;
+            return S_OK;
+        }
+        if (resolved.variable && resolved.variable->vt == type.vt) {
+            a.pass.vt = static_cast<VARTYPE>(VT_BYREF | type.vt);
+            a.pass.byref = &resolved.variable->llVal;
+            return S_OK;
+        }
+    }
+    VARIANT view;
+    hr = readThrough(inner, view);
+    if (FAILED(hr)) return hr;
+    if (!type.byRef && view.vt == type.vt) {
+        a.pass = view;
+        return S_OK;
+    }
+    hr = coerce(view, type.vt, a.local);
+    if (FAILED(hr)) return hr;
+    placeLocal(type, a);
+    // A script variable of another type gets the member's value only if the member changed it.
+    if (type.out && resolved.variable && !(inner.vt & VT_BYREF)) {
+        a.writeBack = resolved.variable;
+        a.before = a.local.llVal;
+    }
+    return S_OK;
+}
+
+HRESULT Call::invoke(void* instance) noexcept {
+    const unsigned n = prepared_;
+    void* resultAddress = nullptr;
+    if (member_.hasResult) {
+        if (member_.resultVt == VT_VARIANT) {
+            resultAddress = &result_;
+        } else {
+            result_.llVal = 0;
+            result_.vt = member_.resultVt;
+            resultAddress = &result_.llVal;
+        }
+    }
+    const unsigned count = n + (member_.hasResult ? 1 : 0);
+    if (member_.wordArguments) {
+        Word words[kMaxWords];
+        for (unsigned j = 0; j < n; ++j) words[j] = asWord(args_[j].pass);
+        if (member_.hasResult) words[n] = reinterpret_cast<Word>(resultAddress);
+        return callWithWords(instance, member_.vtableSlot, words, count);
+    }
+    VARIANTARG* pointers[kMaxWords];
+    VARTYPE types[kMaxWords];
+    for (unsigned j = 0; j < n; ++j) {
+        pointers[j] = &args_[j].pass;
+        types[j] = member_.parameters[j].byRef || member_.parameters[j].vt != VT_VARIANT ? args_[j].pass.vt : static_cast<VARTYPE>(VT_VARIANT);
+    }
+    VARIANTARG resultArgument;
+    if (member_.hasResult) {
+        VariantInit(&resultArgument);
+        resultArgument.vt = static_cast<VARTYPE>(VT_BYREF | member_.resultVt);
+        resultArgument.byref = resultAddress;
+        pointers[n] = &resultArgument;
+        types[n] = resultArgument.vt;
+    }
+    HRESULT memberResult = S_OK;
+    HRESULT hr = callWithVariants(instance, member_.vtableSlot, pointers, types, count, memberResult);
+    return FAILED(hr) ? hr : memberResult;
+}
+
+void Call::writeBack() noexcept {
+    for (unsigned j = 0; j < prepared_; ++j) {
+        Argument& a = args_[j];
+        if (!a.writeBack || a.local.llVal == a.before) continue;
+        VariantClear(a.writeBack);
+        *a.writeBack = a.local;
+        VariantInit(&a.local);
+    }
+}
+
+void Call::deliver(VARIANT* result) noexcept {
+    if (!result) return;
+    *result = result_;
+    VariantInit(&result_);
+}
+
+// DISP_E_EXCEPTION with the member's code and the error information it left.
+HRESULT exceptionFrom(HRESULT code, EXCEPINFO* exception) noexcept {
+    if (exception) {
+        *exception = EXCEPINFO{};
+        exception->scode = code;
+        win32::ComPtr<IErrorInfo> info;
+        if (GetErrorInfo(0, info.put()) == S_OK) {
+            info->GetSource(&exception->bstrSource);
+            info->GetDescription(&exception->bstrDescription);
+            info->GetHelpFile(&exception->bstrHelpFile);
+            info->GetHelpContext(&exception->dwHelpContext);
+        }
+    }
+    return DISP_E_EXCEPTION;
+}
+
+// What a caller's DISPPARAMS must satisfy before anything in it is read.
+HRESULT checkParams(const DISPPARAMS* params) noexcept {
+    if (!params) return E_INVALIDARG;
+    if (params->cNamedArgs > params->cArgs) return E_INVALIDARG;
+    if (params->cArgs > 0 && !params->rgvarg) return E_INVALIDARG;
+    if (params->cNamedArgs > 0 && !params->rgdispidNamedArgs) return E_INVALIDARG;
     return S_OK;
 }
 
 }  // namespace
 
-HRESULT invokeTolerant(ITypeInfo& vtableInfo, void* instance, DISPID id, WORD flags, DISPPARAMS* params,
-                       VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept {
-    if (!params) return E_INVALIDARG;
-    try {
-        PreparedCall call;
-        HRESULT hr = call.prepare(vtableInfo, id, flags, *params, argError);
-        if (FAILED(hr)) return hr;
-        UINT preparedError = 0;
-        hr = vtableInfo.Invoke(instance, id, flags, call.params(), result, exception, &preparedError);
-        if (FAILED(hr) && argError && (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_PARAMNOTFOUND)) {
-            UINT origin = call.originalIndex(preparedError);
-            if (origin != kNoOriginal) *argError = origin;
-        }
-        return hr;
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+HRESULT invokeMember(const MemberTable& members, void* instance, DISPID id, WORD flags, DISPPARAMS* params,
+                     VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept {
+    if (result) VariantInit(result);
+    const Member* member = members.find(id, flags);
+    if (!member) return DISP_E_MEMBERNOTFOUND;
+    HRESULT hr = checkParams(params);
+    if (FAILED(hr)) return hr;
+    Call call(*member, *params);
+    hr = call.bind(argError);
+    if (SUCCEEDED(hr)) hr = call.prepare(argError);
+    if (FAILED(hr)) return hr;
+    hr = call.invoke(instance);
+    call.writeBack();
+    if (FAILED(hr)) return exceptionFrom(hr, exception);
+    call.deliver(result);
+    return hr;
 }
 
 }  // namespace cz::com

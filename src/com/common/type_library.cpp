@@ -6,15 +6,30 @@
 #include "platform/win32/module_lifetime.h"
 
 namespace cz::com {
+namespace {
 
-HRESULT loadModuleTypeLib(win32::ComPtr<ITypeLib>& typeLib) noexcept {
-    try {
-        String path = win32::module::path();
-        if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
-        return LoadTypeLibEx(win32::wide(path), REGKIND_NONE, typeLib.put());
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
+struct LoadedTypeLib {
+    HRESULT status = E_UNEXPECTED;
+    win32::ComPtr<ITypeLib> typeLib;
+
+    LoadedTypeLib() noexcept {
+        try {
+            String path = win32::module::path();
+            status = path.empty() ? HRESULT_FROM_WIN32(GetLastError())
+                                  : LoadTypeLibEx(win32::wide(path), REGKIND_NONE, typeLib.put());
+        } catch (const std::bad_alloc&) {
+            status = E_OUTOFMEMORY;
+        }
     }
+};
+
+}  // namespace
+
+HRESULT moduleTypeLib(win32::ComPtr<ITypeLib>& typeLib) noexcept {
+    // A type library is free-threaded and never changes: one per process serves every object.
+    static const LoadedTypeLib loaded;
+    typeLib = loaded.typeLib;
+    return loaded.status;
 }
 
 HRESULT loadInterfaceTypes(ITypeLib& typeLib, REFIID iid, InterfaceTypes& types) noexcept {
@@ -26,6 +41,16 @@ HRESULT loadInterfaceTypes(ITypeLib& typeLib, REFIID iid, InterfaceTypes& types)
         return S_OK;
     types.vtable = types.dispatch;  // not dual: one description serves both
     return S_OK;
+}
+
+ClassDescription::ClassDescription(REFIID iid, const CLSID& clsid) noexcept {
+    win32::ComPtr<ITypeLib> typeLib;
+    HRESULT hr = moduleTypeLib(typeLib);
+    if (SUCCEEDED(hr)) hr = loadInterfaceTypes(*typeLib.get(), iid, types);
+    if (SUCCEEDED(hr)) hr = typeLib->GetTypeInfoOfGuid(clsid, classInfo.put());
+    if (SUCCEEDED(hr)) hr = members.build(*types.vtable.get());
+    if (SUCCEEDED(hr)) hr = names.build(*types.vtable.get());
+    status = hr;
 }
 
 }  // namespace cz::com
