@@ -36,6 +36,8 @@ private:
 
 // A LocalAlloc block.
 using LocalBlock = Owned<&Platform::LocalFree>;
+// A GlobalAlloc block.
+using GlobalBlock = Owned<&Platform::GlobalFree>;
 // A shell item-identifier list, freed with CoTaskMemFree.
 using ItemIdList = Owned<&Platform::CoTaskMemFree>;
 

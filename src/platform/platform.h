@@ -29,6 +29,8 @@ public:
 
     // Common dialogs (comdlg32): true when the user confirmed the dialog.
     virtual bool ChooseColorA(ChooseColorRecord& record) = 0;
+    // True when the user confirmed the dialog (with PD_RETURNDEFAULT: when there is a default printer).
+    virtual bool PrintDlgA(PrintDlgRecord& record) = 0;
 
     // Shell (shell32): the chosen item's identifier list, or 0 when the user cancelled.
     virtual std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) = 0;
@@ -41,6 +43,8 @@ public:
     virtual std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) = 0;
     // 0 when the block was freed.
     virtual std::uintptr_t LocalFree(std::uintptr_t block) = 0;
+    // 0 when the block was freed.
+    virtual std::uintptr_t GlobalFree(std::uintptr_t block) = 0;
     // In parentheses: the system headers define a macro of this name.
     virtual void (RtlMoveMemory)(void* destination, const void* source, std::size_t bytes) = 0;
 

@@ -58,6 +58,30 @@ struct BrowseInfoRecord {
     std::int32_t iImage = 0;
 };
 
+// PRINTDLG, ANSI form: 66 bytes, byte-packed, in a 32-bit process. The page and copy fields are the
+// platform's unsigned 16-bit ones; a device context crosses the automation interface as a 32-bit integer.
+struct PrintDlgRecord {
+    std::uint32_t lStructSize = 0;
+    WindowHandle hwndOwner = 0;
+    std::uintptr_t hDevMode = 0;   // global memory blocks the dialog allocates
+    std::uintptr_t hDevNames = 0;
+    std::int32_t hDC = 0;
+    std::uint32_t Flags = 0;
+    std::uint16_t nFromPage = 0;
+    std::uint16_t nToPage = 0;
+    std::uint16_t nMinPage = 0;
+    std::uint16_t nMaxPage = 0;
+    std::uint16_t nCopies = 0;
+    std::int32_t hInstance = 0;
+    std::intptr_t lCustData = 0;
+    CommonDialogHook lpfnPrintHook = nullptr;
+    CommonDialogHook lpfnSetupHook = nullptr;
+    String lpPrintTemplateName;  // empty: none
+    String lpSetupTemplateName;
+    std::uintptr_t hPrintTemplate = 0;
+    std::uintptr_t hSetupTemplate = 0;
+};
+
 // Messages and flags the class logic sends or sets itself (the system headers name them as macros, so
 // they go by names of their own here).
 namespace msg {
@@ -71,5 +95,11 @@ inline constexpr std::uint32_t BrowseSetSelection = 0x466;      // BFFM_SETSELEC
 inline constexpr std::uint32_t kColourRgbInit = 0x1;      // CC_RGBINIT
 inline constexpr std::uint32_t kColourEnableHook = 0x10;  // CC_ENABLEHOOK
 inline constexpr std::uint32_t kLocalZeroInit = 0x40;     // LMEM_ZEROINIT
+inline constexpr std::uint32_t kPrintSelection = 0x1;     // PD_SELECTION
+inline constexpr std::uint32_t kPrintPageNums = 0x2;      // PD_PAGENUMS
+inline constexpr std::uint32_t kPrintReturnDefault = 0x400;  // PD_RETURNDEFAULT
+// PD_ENABLEPRINTHOOK, PD_ENABLESETUPHOOK, PD_ENABLEPRINTTEMPLATE, PD_ENABLESETUPTEMPLATE,
+// PD_ENABLEPRINTTEMPLATEHANDLE, PD_ENABLESETUPTEMPLATEHANDLE.
+inline constexpr std::uint32_t kPrintHooksAndTemplates = 0x3F000;
 
 }  // namespace cz

@@ -35,6 +35,10 @@ struct FolderDialogRun {
     WindowHandle dialog = 0;
     Window shown;
 };
+struct PrintDialogRun {
+    PrintDlgRecord record;  // as the dialog received it
+    bool shown = false;     // false when PD_RETURNDEFAULT asked for the default printer without a dialog
+};
 struct SentMessage {
     WindowHandle hwnd;
     std::uint32_t message;
@@ -66,9 +70,12 @@ public:
     // Without one, the user cancels.
     std::function<bool(ChooseColorRecord&, WindowHandle)> colourUser;
     std::function<std::uintptr_t(BrowseInfoRecord&, WindowHandle)> folderUser;
+    std::function<bool(PrintDlgRecord&)> printUser;
 
     // Shell items: an identifier list the folder dialog can return; with no path it is a virtual item.
     std::uintptr_t addItem(std::optional<std::string> path);
+    // A global memory block as a dialog hands it out (the device-mode and device-names blocks).
+    std::uintptr_t addGlobalBlock();
     // Makes LocalAlloc answer 0, as when memory runs out.
     bool allocationsFail = false;
 
@@ -82,11 +89,14 @@ public:
     void clearCalls() { calls_.clear(); }
     std::vector<ColourDialogRun> colourDialogs;
     std::vector<FolderDialogRun> folderDialogs;
+    std::vector<PrintDialogRun> printDialogs;
     std::vector<SentMessage> sentMessages;
     // Blocks handed out and not yet freed, and how often each block or list was freed.
     std::size_t liveLocalBlocks() const { return localBlocks_.size(); }
     std::map<std::uintptr_t, int> localFrees;
     std::map<std::uintptr_t, int> itemListFrees;
+    std::size_t liveGlobalBlocks() const { return globalBlocks_.size(); }
+    std::map<std::uintptr_t, int> globalFrees;
     std::vector<std::string> localBlockContents;  // each block's bytes up to its first zero, when freed
     std::vector<std::size_t> localBlockSizes;       // each allocation's size
 
@@ -100,11 +110,13 @@ public:
     std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
     bool ChooseColorA(ChooseColorRecord& record) override;
+    bool PrintDlgA(PrintDlgRecord& record) override;
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override;
     void CoTaskMemFree(std::uintptr_t block) override;
     std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override;
     std::uintptr_t LocalFree(std::uintptr_t block) override;
+    std::uintptr_t GlobalFree(std::uintptr_t block) override;
     void RtlMoveMemory(void* destination, const void* source, std::size_t bytes) override;
     Object CreateObject(std::u16string_view progId) override;
     String LibraryPath() override;
@@ -123,6 +135,7 @@ private:
     std::map<std::uintptr_t, std::optional<std::string>> items_;
     std::uintptr_t nextItem_ = 0x5000;
     std::map<std::uintptr_t, std::unique_ptr<char[]>> localBlocks_;
+    std::map<std::uintptr_t, std::unique_ptr<char[]>> globalBlocks_;
     std::map<std::string, std::vector<Failure>> pending_;
     std::vector<std::string> calls_;
 };

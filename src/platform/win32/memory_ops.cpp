@@ -17,6 +17,10 @@ std::uintptr_t Win32Platform::LocalFree(std::uintptr_t block) {
     return reinterpret_cast<std::uintptr_t>(::LocalFree(reinterpret_cast<HLOCAL>(block)));
 }
 
+std::uintptr_t Win32Platform::GlobalFree(std::uintptr_t block) {
+    return reinterpret_cast<std::uintptr_t>(::GlobalFree(reinterpret_cast<HGLOBAL>(block)));
+}
+
 void (Win32Platform::RtlMoveMemory)(void* destination, const void* source, std::size_t bytes) {
     ::RtlMoveMemory(destination, source, bytes);
 }

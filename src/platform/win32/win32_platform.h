@@ -16,11 +16,13 @@ public:
     std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
     bool ChooseColorA(ChooseColorRecord& record) override;
+    bool PrintDlgA(PrintDlgRecord& record) override;
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override;
     void CoTaskMemFree(std::uintptr_t block) override;
     std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override;
     std::uintptr_t LocalFree(std::uintptr_t block) override;
+    std::uintptr_t GlobalFree(std::uintptr_t block) override;
     void(RtlMoveMemory)(void* destination, const void* source, std::size_t bytes) override;
     Object CreateObject(std::u16string_view progId) override;
     String LibraryPath() override;

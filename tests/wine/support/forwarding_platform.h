@@ -26,6 +26,7 @@ public:
         return inner_.SendMessageA(hwnd, message, wParam, lParam);
     }
     bool ChooseColorA(ChooseColorRecord& record) override { return inner_.ChooseColorA(record); }
+    bool PrintDlgA(PrintDlgRecord& record) override { return inner_.PrintDlgA(record); }
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override { return inner_.SHBrowseForFolderA(record); }
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override {
         return inner_.SHGetPathFromIDListA(idList, path);
@@ -33,6 +34,7 @@ public:
     void CoTaskMemFree(std::uintptr_t block) override { inner_.CoTaskMemFree(block); }
     std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override { return inner_.LocalAlloc(flags, bytes); }
     std::uintptr_t LocalFree(std::uintptr_t block) override { return inner_.LocalFree(block); }
+    std::uintptr_t GlobalFree(std::uintptr_t block) override { return inner_.GlobalFree(block); }
     void (RtlMoveMemory)(void* destination, const void* source, std::size_t bytes) override {
         (inner_.RtlMoveMemory)(destination, source, bytes);
     }
