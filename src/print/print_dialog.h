@@ -43,6 +43,12 @@ class clsZqPickerPrintDialogA {
 public:
     explicit clsZqPickerPrintDialogA(Platform& platform);
 
+    void Init(std::int32_t hwndOwner, std::int32_t flags);
+    // Shows the print (or, with ePrintFlag_PrintSetup, the print-setup) dialog; True when the user
+    // confirmed it. On a confirmation Copies, FromPage, HDC, Max, Min, PrintRange and ToPage hold the
+    // user's choices; otherwise nothing changes. Flags is never changed.
+    Bool Show();
+
     std::int16_t Copies() const { return copies_; }
     void Copies(std::int16_t value) { copies_ = value; }
     std::int32_t Flags() const { return flags_; }

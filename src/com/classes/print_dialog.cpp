@@ -19,7 +19,9 @@ class PrintDialog final : public DualObject<_clsZqPickerPrintDialogA> {
 public:
     PrintDialog() : DualObject(kIdentity) {}
 
-    STDMETHODIMP Init(LONG*, ::EPrintFlags*) override { return notAvailable(u"Init"); }
+    STDMETHODIMP Init(LONG* HWndOwner, ::EPrintFlags* Flags) override {
+        return run([&] { logic_.Init(slot(HWndOwner), slot(Flags)); });
+    }
     STDMETHODIMP put_Copies(short value) override { return run([&] { logic_.Copies(value); }); }
     STDMETHODIMP get_Copies(short* value) override { return run([&] { give(value, logic_.Copies()); }); }
     STDMETHODIMP put_Flags(::EPrintFlags value) override { return run([&] { logic_.Flags(value); }); }
@@ -38,7 +40,7 @@ public:
     STDMETHODIMP get_PrintRange(::EPrintRange* value) override { return run([&] { give(value, logic_.PrintRange()); }); }
     STDMETHODIMP put_ToPage(short value) override { return run([&] { logic_.ToPage(value); }); }
     STDMETHODIMP get_ToPage(short* value) override { return run([&] { give(value, logic_.ToPage()); }); }
-    STDMETHODIMP Show(VARIANT_BOOL*) override { return notAvailable(u"Show"); }
+    STDMETHODIMP Show(VARIANT_BOOL* result) override { return run([&] { giveFlag(result, logic_.Show()); }); }
 
 private:
     cz::clsZqPickerPrintDialogA logic_{win32::platform()};
