@@ -80,6 +80,22 @@ Else
     WScript.Echo "  Browse = False (cancelled), SelectedPath = """ & folder.SelectedPath & """"
 End If
 
+' The print dialog: the default printer preselected, copies and a page range chosen by the user.
+WScript.Echo ""
+WScript.Echo "Print dialog"
+Dim printing
+Set printing = CreateObject("Chooser10.clsZqPickerPrintDialogA")
+printing.Copies = 2
+printing.FromPage = 1
+printing.ToPage = 1
+printing.PrintRange = 1                ' page numbers
+If printing.Show() Then
+    WScript.Echo "  Show = True, Copies = " & printing.Copies & ", pages " & printing.FromPage & " to " & _
+        printing.ToPage & ", PrintRange = " & printing.PrintRange & " (0 all, 1 page numbers, 2 selection)"
+Else
+    WScript.Echo "  Show = False (cancelled, or no printer), Copies = " & printing.Copies
+End If
+
 ' An owner window that does not exist is refused with the class's own error.
 WScript.Echo ""
 Dim bff

@@ -7,6 +7,7 @@
 //                               answers in turn; ends when the program ends (see "Launch mode")
 //
 //   answer: "ok" | "cancel" | "colour <r> <g> <b>" (fills the colour dialog's edit boxes, then confirms)
+//           | "print <copies> all|selection|pages <from> <to>" (see print_answers.h)
 //   out:    "dialog <hwnd> <x> <y> <width> <height> <caption>"   when a new dialog window appears, before
 //           it is answered (the first way: on standard output, nothing else)
 //
@@ -30,6 +31,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "print_answers.h"
 
 namespace {
 
@@ -75,7 +78,8 @@ std::string narrow(const wchar_t* text) {
 bool validAnswer(const std::string& answer) {
     int r = 0, g = 0, b = 0;
     char rest = 0;
-    return answer == "ok" || answer == "cancel" || std::sscanf(answer.c_str(), "colour %d %d %d%c", &r, &g, &b, &rest) == 3;
+    return answer == "ok" || answer == "cancel" || std::sscanf(answer.c_str(), "colour %d %d %d%c", &r, &g, &b, &rest) == 3 ||
+           pilot::isPrintAnswer(answer);
 }
 
 void setNumber(HWND dialog, int id, int value) {
@@ -89,6 +93,8 @@ void answer(HWND dialog, const std::string& command) {
         setNumber(dialog, kGreenEdit, g);
         setNumber(dialog, kBlueEdit, b);
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    } else if (pilot::isPrintAnswer(command)) {
+        pilot::answerPrint(dialog, command);
     } else if (command == "ok") {
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     } else {
@@ -162,7 +168,8 @@ std::wstring quoted(const std::wstring& arg) {
 
 int usage(const char* why) {
     std::fprintf(stderr, "pilot: %s\nusage: pilot [--report <file>] [--limit <seconds>] [<answer>...] -- <program> [<argument>...]\n"
-                 "       answer: ok | cancel | \"colour <r> <g> <b>\"\n", why);
+                 "       answer: ok | cancel | \"colour <r> <g> <b>\" | \"print <copies> all|selection|pages <from> <to>\"\n",
+                 why);
     return 2;
 }
 
