@@ -292,19 +292,18 @@ TEST(RealPrintDialog, AHookBitSetByTheClientStillOpensTheDialogAndStaysInFlags) 
 
 // ---- no printer --------------------------------------------------------------------------------------------
 
+BOOL CALLBACK AddText(HWND child, LPARAM texts) {
+    wchar_t text[512] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, &length);
+    *reinterpret_cast<std::wstring*>(texts) += std::wstring(text) + L"|";
+    return TRUE;
+}
+
 // Every text the dialog's child windows show, one after the other.
 std::wstring Texts(const Dialog& d) {
     std::wstring all;
-    EnumChildWindows(
-        d.hwnd(),
-        [](HWND child, LPARAM out) -> BOOL {
-            wchar_t text[512] = {};
-            DWORD_PTR length = 0;
-            SendMessageTimeoutW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, &length);
-            *reinterpret_cast<std::wstring*>(out) += std::wstring(text) + L"|";
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&all));
+    EnumChildWindows(d.hwnd(), AddText, reinterpret_cast<LPARAM>(&all));
     return all;
 }
 
