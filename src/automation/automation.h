@@ -29,8 +29,15 @@ struct Missing {};
 struct Boolean {
     Bool value;
 };
+// The currency type: a fixed-point decimal with four decimal places, held as the value times 10000.
+struct Currency {
+    std::int64_t scaled;
+    friend bool operator==(Currency, Currency) = default;
+};
 
-using Variant = std::variant<Empty, Missing, std::int16_t, std::int32_t, Boolean, double, String, Object>;
+// A byte travels as std::uint8_t, kept apart from the 16-bit integers.
+using Variant = std::variant<Empty, Missing, std::uint8_t, std::int16_t, std::int32_t, Boolean, Currency, double, String,
+                             Object>;
 
 // One argument of a late-bound call; by reference unless said otherwise, as a script passes variables.
 struct Arg {

@@ -8,18 +8,18 @@
 namespace cz {
 
 // Releases a handle through one platform call when it goes out of scope, unless released before.
-template <auto Release>
+template <auto Release, class Handle = std::uintptr_t>
 class Owned {
 public:
-    explicit Owned(Platform& platform, std::uintptr_t handle = 0) : platform_(platform), handle_(handle) {}
+    explicit Owned(Platform& platform, Handle handle = 0) : platform_(platform), handle_(handle) {}
     ~Owned() { reset(); }
     Owned(const Owned&) = delete;
     Owned& operator=(const Owned&) = delete;
 
-    std::uintptr_t get() const { return handle_; }
+    Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != 0; }
-    void reset(std::uintptr_t handle = 0) {
-        std::uintptr_t old = handle_;
+    void reset(Handle handle = 0) {
+        Handle old = handle_;
         handle_ = handle;
         if (old == 0) return;
         try {
@@ -31,7 +31,7 @@ public:
 
 private:
     Platform& platform_;
-    std::uintptr_t handle_;
+    Handle handle_;
 };
 
 // A LocalAlloc block.
@@ -40,5 +40,7 @@ using LocalBlock = Owned<&Platform::LocalFree>;
 using GlobalBlock = Owned<&Platform::GlobalFree>;
 // A shell item-identifier list, freed with CoTaskMemFree.
 using ItemIdList = Owned<&Platform::CoTaskMemFree>;
+// A device context the library made, deleted with DeleteDC.
+using DeviceContext = Owned<&Platform::DeleteDC, std::int32_t>;
 
 }  // namespace cz

@@ -31,6 +31,8 @@ public:
     virtual bool ChooseColorA(ChooseColorRecord& record) = 0;
     // True when the user confirmed the dialog (with PD_RETURNDEFAULT: when there is a default printer).
     virtual bool PrintDlgA(PrintDlgRecord& record) = 0;
+    // True when the user confirmed the font; the choice is then in the record and its LOGFONT.
+    virtual bool ChooseFontA(ChooseFontRecord& record) = 0;
 
     // Shell (shell32): the chosen item's identifier list, or 0 when the user cancelled.
     virtual std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) = 0;
@@ -50,6 +52,16 @@ public:
 
     // Automation: a new object of a registered class, reached late-bound.
     virtual Object CreateObject(std::u16string_view progId) = 0;
+    // A new standard font object (StdFont), with the system's initial values, reached late-bound.
+    virtual Object NewStdFont() = 0;
+
+    // Device contexts (gdi32). Twips (1/1440 inch) per screen pixel, vertically: 15 at 96 dots per inch.
+    virtual float ScreenTwipsPerPixelY() = 0;
+    // A new device context of the current (the default) printer, the caller's to delete; throws when
+    // there is no printer or the context cannot be made.
+    virtual std::int32_t CreatePrinterDC() = 0;
+    // False when the context was not deleted.
+    virtual bool DeleteDC(std::int32_t hdc) = 0;
 
     // The running library: full path of its own file.
     virtual String LibraryPath() = 0;

@@ -3,6 +3,7 @@
 // page before the call and back after it, keeping each string's full length.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "automation/automation.h"
@@ -82,6 +83,45 @@ struct PrintDlgRecord {
     std::uintptr_t hSetupTemplate = 0;
 };
 
+// LOGFONT, ANSI form: 28 bytes of fields, then the face name as the ANSI bytes the dialog takes and
+// returns (60 bytes in all).
+struct LogFontRecord {
+    std::int32_t lfHeight = 0;
+    std::int32_t lfWidth = 0;
+    std::int32_t lfEscapement = 0;
+    std::int32_t lfOrientation = 0;
+    std::int32_t lfWeight = 0;
+    std::uint8_t lfItalic = 0;
+    std::uint8_t lfUnderline = 0;
+    std::uint8_t lfStrikeOut = 0;
+    std::uint8_t lfCharSet = 0;
+    std::uint8_t lfOutPrecision = 0;
+    std::uint8_t lfClipPrecision = 0;
+    std::uint8_t lfQuality = 0;
+    std::uint8_t lfPitchAndFamily = 0;
+    std::array<char, 32> lfFaceName{};
+};
+
+// CHOOSEFONT, ANSI form: 60 bytes in a 32-bit process. A device context crosses the automation
+// interface as a 32-bit integer.
+struct ChooseFontRecord {
+    std::uint32_t lStructSize = 0;
+    WindowHandle hwndOwner = 0;
+    std::int32_t hDC = 0;
+    LogFontRecord* lpLogFont = nullptr;
+    std::int32_t iPointSize = 0;  // tenths of a point
+    std::uint32_t Flags = 0;
+    std::uint32_t rgbColors = 0;
+    std::intptr_t lCustData = 0;
+    CommonDialogHook lpfnHook = nullptr;
+    String lpTemplateName;  // empty: none
+    std::int32_t hInstance = 0;
+    String lpszStyle;  // the caller's buffer: its length is the buffer's size; empty: none
+    std::uint16_t nFontType = 0;
+    std::int32_t nSizeMin = 0;
+    std::int32_t nSizeMax = 0;
+};
+
 // Messages and flags the class logic sends or sets itself (the system headers name them as macros, so
 // they go by names of their own here).
 namespace msg {
@@ -94,6 +134,7 @@ inline constexpr std::uint32_t BrowseSetSelection = 0x466;      // BFFM_SETSELEC
 
 inline constexpr std::uint32_t kColourRgbInit = 0x1;      // CC_RGBINIT
 inline constexpr std::uint32_t kColourEnableHook = 0x10;  // CC_ENABLEHOOK
+inline constexpr std::uint32_t kFontEnableHook = 0x8;     // CF_ENABLEHOOK
 inline constexpr std::uint32_t kLocalZeroInit = 0x40;     // LMEM_ZEROINIT
 inline constexpr std::uint32_t kPrintSelection = 0x1;     // PD_SELECTION
 inline constexpr std::uint32_t kPrintPageNums = 0x2;      // PD_PAGENUMS

@@ -166,12 +166,21 @@ String SimPlatform::LibraryPath() {
 }
 
 // The simulated code page is Windows-1252 as far as Latin-1 goes; everything else becomes '?', as the
-// system's conversion does for characters the code page lacks.
+// system's conversion does for characters the code page lacks. See doubleByteCodePage for the other one.
 std::string SimPlatform::ToAnsi(std::u16string_view text) {
     enter("ToAnsi");
     std::string out;
     out.reserve(text.size());
-    for (char16_t c : text) out.push_back(c < 0x100 ? static_cast<char>(c) : '?');
+    for (char16_t c : text) {
+        if (!doubleByteCodePage) {
+            out.push_back(c < 0x100 ? static_cast<char>(c) : '?');
+        } else if (c < 0x80 || c >= 0x8000) {
+            out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+        } else {
+            out.push_back(static_cast<char>(0x80 | (c >> 8)));
+            out.push_back(static_cast<char>(c & 0xFF));
+        }
+    }
     return out;
 }
 
@@ -179,7 +188,16 @@ String SimPlatform::FromAnsi(std::string_view text) {
     enter("FromAnsi");
     String out;
     out.reserve(text.size());
-    for (char c : text) out.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (!doubleByteCodePage || byte < 0x80) {
+            out.push_back(static_cast<char16_t>(byte));
+        } else if (i + 1 < text.size()) {
+            out.push_back(static_cast<char16_t>(((byte & 0x7F) << 8) | static_cast<unsigned char>(text[++i])));
+        } else {
+            out.push_back(u'?');  // a lead byte without its trail byte
+        }
+    }
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,13 @@ struct FolderDialogRun {
 struct PrintDialogRun {
     PrintDlgRecord record;  // as the dialog received it
     bool shown = false;     // false when PD_RETURNDEFAULT asked for the default printer without a dialog
+};
+struct FontDialogRun {
+    ChooseFontRecord record;  // as the dialog received it
+    LogFontRecord logFont;    // what lpLogFont pointed to then (all zero when it was null)
+    bool hooked = false;      // the platform called the hook
+    WindowHandle dialog = 0;
+    Window shown;
 };
 struct SentMessage {
     WindowHandle hwnd;
@@ -71,6 +79,17 @@ public:
     std::function<bool(ChooseColorRecord&, WindowHandle)> colourUser;
     std::function<std::uintptr_t(BrowseInfoRecord&, WindowHandle)> folderUser;
     std::function<bool(PrintDlgRecord&)> printUser;
+    std::function<bool(ChooseFontRecord&, LogFontRecord&, WindowHandle)> fontUser;
+
+    // What NewStdFont makes; without it, the font class is not registered.
+    std::function<Object()> stdFontFactory;
+    // The screen's vertical resolution, in twips per pixel.
+    float twipsPerPixelY = 15.0f;
+    // Whether there is a current printer whose device context CreatePrinterDC can make.
+    bool hasPrinter = true;
+    // A double-byte code page instead of the single-byte one: every character outside ASCII takes two
+    // bytes, a lead byte with the high bit set and a trail byte (characters from U+8000 on become '?').
+    bool doubleByteCodePage = false;
 
     // Shell items: an identifier list the folder dialog can return; with no path it is a virtual item.
     std::uintptr_t addItem(std::optional<std::string> path);
@@ -97,6 +116,11 @@ public:
     std::map<std::uintptr_t, int> itemListFrees;
     std::size_t liveGlobalBlocks() const { return globalBlocks_.size(); }
     std::map<std::uintptr_t, int> globalFrees;
+    // Device contexts made and not yet deleted, and how often each one was deleted.
+    std::size_t liveDeviceContexts() const { return deviceContexts_.size(); }
+    std::map<std::int32_t, int> deviceContextDeletes;
+    std::vector<std::int32_t> printerContextsMade;
+    std::vector<FontDialogRun> fontDialogs;
     std::vector<std::string> localBlockContents;  // each block's bytes up to its first zero, when freed
     std::vector<std::size_t> localBlockSizes;       // each allocation's size
 
@@ -111,6 +135,7 @@ public:
                                std::intptr_t lParam) override;
     bool ChooseColorA(ChooseColorRecord& record) override;
     bool PrintDlgA(PrintDlgRecord& record) override;
+    bool ChooseFontA(ChooseFontRecord& record) override;
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override;
     void CoTaskMemFree(std::uintptr_t block) override;
@@ -119,6 +144,10 @@ public:
     std::uintptr_t GlobalFree(std::uintptr_t block) override;
     void RtlMoveMemory(void* destination, const void* source, std::size_t bytes) override;
     Object CreateObject(std::u16string_view progId) override;
+    Object NewStdFont() override;
+    float ScreenTwipsPerPixelY() override;
+    std::int32_t CreatePrinterDC() override;
+    bool DeleteDC(std::int32_t hdc) override;
     String LibraryPath() override;
     std::string ToAnsi(std::u16string_view text) override;
     String FromAnsi(std::string_view text) override;
@@ -136,6 +165,8 @@ private:
     std::uintptr_t nextItem_ = 0x5000;
     std::map<std::uintptr_t, std::unique_ptr<char[]>> localBlocks_;
     std::map<std::uintptr_t, std::unique_ptr<char[]>> globalBlocks_;
+    std::set<std::int32_t> deviceContexts_;
+    std::int32_t nextDeviceContext_ = 0x21010;
     std::map<std::string, std::vector<Failure>> pending_;
     std::vector<std::string> calls_;
 };

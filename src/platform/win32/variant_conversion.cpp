@@ -35,6 +35,8 @@ Variant fromValue(const VARIANT& v) {
         return std::int32_t{v.uiVal};
     case VT_BOOL:
         return Boolean{toBool(v.boolVal != VARIANT_FALSE)};
+    case VT_CY:
+        return Currency{v.cyVal.int64};
     case VT_R8:
         return v.dblVal;
     case VT_R4:
@@ -78,6 +80,10 @@ void toVariant(const Variant& value, VARIANT* target) {
             t->vt = VT_ERROR;
             t->scode = DISP_E_PARAMNOTFOUND;
         }
+        void operator()(std::uint8_t v) const {
+            t->vt = VT_UI1;
+            t->bVal = v;
+        }
         void operator()(std::int16_t v) const {
             t->vt = VT_I2;
             t->iVal = v;
@@ -89,6 +95,10 @@ void toVariant(const Variant& value, VARIANT* target) {
         void operator()(Boolean v) const {
             t->vt = VT_BOOL;
             t->boolVal = v.value ? VARIANT_TRUE : VARIANT_FALSE;
+        }
+        void operator()(Currency v) const {
+            t->vt = VT_CY;
+            t->cyVal.int64 = v.scaled;
         }
         void operator()(double v) const {
             t->vt = VT_R8;

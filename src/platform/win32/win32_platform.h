@@ -17,6 +17,7 @@ public:
                                std::intptr_t lParam) override;
     bool ChooseColorA(ChooseColorRecord& record) override;
     bool PrintDlgA(PrintDlgRecord& record) override;
+    bool ChooseFontA(ChooseFontRecord& record) override;
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override;
     void CoTaskMemFree(std::uintptr_t block) override;
@@ -25,6 +26,10 @@ public:
     std::uintptr_t GlobalFree(std::uintptr_t block) override;
     void(RtlMoveMemory)(void* destination, const void* source, std::size_t bytes) override;
     Object CreateObject(std::u16string_view progId) override;
+    Object NewStdFont() override;
+    float ScreenTwipsPerPixelY() override;
+    std::int32_t CreatePrinterDC() override;
+    bool DeleteDC(std::int32_t hdc) override;
     String LibraryPath() override;
     std::string ToAnsi(std::u16string_view text) override;
     String FromAnsi(std::string_view text) override;

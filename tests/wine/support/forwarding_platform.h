@@ -27,6 +27,7 @@ public:
     }
     bool ChooseColorA(ChooseColorRecord& record) override { return inner_.ChooseColorA(record); }
     bool PrintDlgA(PrintDlgRecord& record) override { return inner_.PrintDlgA(record); }
+    bool ChooseFontA(ChooseFontRecord& record) override { return inner_.ChooseFontA(record); }
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override { return inner_.SHBrowseForFolderA(record); }
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override {
         return inner_.SHGetPathFromIDListA(idList, path);
@@ -39,6 +40,10 @@ public:
         (inner_.RtlMoveMemory)(destination, source, bytes);
     }
     Object CreateObject(std::u16string_view progId) override { return inner_.CreateObject(progId); }
+    Object NewStdFont() override { return inner_.NewStdFont(); }
+    float ScreenTwipsPerPixelY() override { return inner_.ScreenTwipsPerPixelY(); }
+    std::int32_t CreatePrinterDC() override { return inner_.CreatePrinterDC(); }
+    bool DeleteDC(std::int32_t hdc) override { return inner_.DeleteDC(hdc); }
     String LibraryPath() override { return inner_.LibraryPath(); }
     std::string ToAnsi(std::u16string_view text) override { return inner_.ToAnsi(text); }
     String FromAnsi(std::string_view text) override { return inner_.FromAnsi(text); }
