@@ -1,6 +1,8 @@
 // clsZqPickerFontDialogA: the font picker, editing the client's own font object.
 #pragma once
 
+#include <vector>
+
 #include "automation/automation.h"
 #include "platform/platform.h"
 
@@ -47,8 +49,22 @@ enum EFontType : std::int32_t {
 
 class clsZqPickerFontDialogA {
 public:
+    // Switches centring on for every font dialog object of the thread; the shared title stays.
     explicit clsZqPickerFontDialogA(Platform& platform);
 
+    // The font object itself, the shared title, then the owner (which may raise: the font and the title
+    // have taken effect by then), then the flags.
+    void Init(Object font, const String& dialogTitle, std::int32_t hwndOwner, std::int32_t flags);
+    // Shows the font dialog on the font object (a new standard font when none is held); True when the
+    // user confirmed a font, which the font object, Colour and Flags then hold. Flags keeps the bits
+    // Show adjusts before the dialog, also after a cancel.
+    Bool Show();
+
+    // Caption and centring are shared by every font dialog object of the thread (the hook reads them).
+    String DialogTitle() const;
+    void DialogTitle(const String& value);
+    Bool CenterDialog() const;
+    void CenterDialog(Bool value);
     std::int32_t Colour() const { return colour_; }
     void Colour(std::int32_t value) { colour_ = value; }
     std::int32_t Flags() const { return flags_; }
@@ -68,6 +84,11 @@ public:
     void Style(std::int16_t value) { style_ = value; }
 
 private:
+    // Fills `bytes` with the ANSI form of the text, NUL-padded to its size; an empty array becomes the
+    // ANSI form itself.
+    void StrToBytes(std::vector<char>& bytes, const String& text);
+    static Bool IsArrayEmpty(const std::vector<char>& bytes);
+
     Platform& platform_;
     std::int32_t flags_ = 0;
     std::int32_t fontType_ = 0;

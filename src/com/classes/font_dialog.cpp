@@ -19,13 +19,15 @@ class FontDialog final : public DualObject<_clsZqPickerFontDialogA> {
 public:
     FontDialog() : DualObject(kIdentity) {}
 
-    STDMETHODIMP Init(IFontDisp**, BSTR*, LONG*, ::EFontFlags*) override { return notAvailable(u"Init"); }
-    STDMETHODIMP put_CenterDialog(VARIANT_BOOL*) override { return notAvailable(u"CenterDialog"); }
-    STDMETHODIMP get_CenterDialog(VARIANT_BOOL*) override { return notAvailable(u"CenterDialog"); }
+    STDMETHODIMP Init(IFontDisp** Font, BSTR* DialogTitle, LONG* HWndOwner, ::EFontFlags* Flags) override {
+        return run([&] { logic_.Init(object(slot(Font)), text(slot(DialogTitle)), slot(HWndOwner), slot(Flags)); });
+    }
+    STDMETHODIMP put_CenterDialog(VARIANT_BOOL* value) override { return run([&] { logic_.CenterDialog(flag(slot(value))); }); }
+    STDMETHODIMP get_CenterDialog(VARIANT_BOOL* value) override { return run([&] { giveFlag(value, logic_.CenterDialog()); }); }
     STDMETHODIMP put_Colour(LONG value) override { return run([&] { logic_.Colour(value); }); }
     STDMETHODIMP get_Colour(LONG* value) override { return run([&] { give(value, logic_.Colour()); }); }
-    STDMETHODIMP get_DialogTitle(BSTR*) override { return notAvailable(u"DialogTitle"); }
-    STDMETHODIMP put_DialogTitle(BSTR) override { return notAvailable(u"DialogTitle"); }
+    STDMETHODIMP get_DialogTitle(BSTR* value) override { return run([&] { giveText(value, logic_.DialogTitle()); }); }
+    STDMETHODIMP put_DialogTitle(BSTR value) override { return run([&] { logic_.DialogTitle(text(value)); }); }
     STDMETHODIMP put_Flags(::EFontFlags value) override { return run([&] { logic_.Flags(value); }); }
     STDMETHODIMP get_Flags(::EFontFlags* value) override { return run([&] { give(value, logic_.Flags()); }); }
     STDMETHODIMP put_Font(IFontDisp* value) override { return run([&] { logic_.Font(object(value)); }); }
@@ -48,7 +50,7 @@ public:
     STDMETHODIMP get_Min(short* value) override { return run([&] { give(value, logic_.Min()); }); }
     STDMETHODIMP put_Style(short value) override { return run([&] { logic_.Style(value); }); }
     STDMETHODIMP get_Style(short* value) override { return run([&] { give(value, logic_.Style()); }); }
-    STDMETHODIMP Show(VARIANT_BOOL*) override { return notAvailable(u"Show"); }
+    STDMETHODIMP Show(VARIANT_BOOL* result) override { return run([&] { giveFlag(result, logic_.Show()); }); }
 
 private:
     cz::clsZqPickerFontDialogA logic_{win32::platform()};
