@@ -96,6 +96,32 @@ Else
     WScript.Echo "  Show = False (cancelled, or no printer), Copies = " & printing.Copies
 End If
 
+' The font picker edits the script's own font object: it opens on the face, size and style set here,
+' with a caption of our own and centred, and what the user picks lands in that same object.
+WScript.Echo ""
+WScript.Echo "Font dialog"
+Dim fontDialog, myFont, styles
+Set myFont = CreateObject("StdFont")
+myFont.Name = "DejaVu Serif"
+myFont.Size = 12
+myFont.Bold = True
+Set fontDialog = CreateObject("Chooser10.clsZqPickerFontDialogA")
+fontDialog.Init myFont, "Chooser10 tour: pick a font"
+fontDialog.Colour = &H800000           ' navy: a colour brings the colour list and the effects
+WScript.Echo "  before: " & myFont.Name & ", " & myFont.Size & " pt, Bold = " & myFont.Bold
+If fontDialog.Show() Then
+    styles = ""
+    If myFont.Bold Then styles = styles & " bold"
+    If myFont.Italic Then styles = styles & " italic"
+    If myFont.Underline Then styles = styles & " underlined"
+    If myFont.Strikethrough Then styles = styles & " struck out"
+    WScript.Echo "  Show = True, the script's font is now " & myFont.Name & ", " & myFont.Size & " pt," & styles & _
+        ", weight " & myFont.Weight & "; Colour = &H" & Right("00000" & Hex(fontDialog.Colour), 6) & _
+        ", Flags = &H" & Hex(fontDialog.Flags)
+Else
+    WScript.Echo "  Show = False (cancelled), the font is still " & myFont.Name & ", " & myFont.Size & " pt"
+End If
+
 ' An owner window that does not exist is refused with the class's own error.
 WScript.Echo ""
 Dim bff
