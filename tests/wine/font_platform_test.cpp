@@ -1,10 +1,13 @@
 // The real platform's font operations: ChooseFontA with its record and LOGFONT both ways, the system's
 // standard font object reached late-bound with the types its properties take and give, the screen's
 // twips per pixel, and the current printer's device context (the print server's PDF printer) made and
-// deleted; without a printer, a failure.
+// deleted; without a printer, a failure. And the font dialog's logic on the real platform: the printer
+// context it makes lives while the dialog is open and is gone once Show returns.
 // The portable headers come first: they use names that <windows.h> defines as macros.
 #include "automation/failure.h"
+#include "font/font_dialog.h"
 #include "platform/win32/win32_platform.h"
+#include "forwarding_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +16,7 @@
 #include <cstring>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "com_client.h"
 #include "dialog_driver.h"
@@ -130,6 +134,42 @@ TEST(RealFontPlatform, ThePrinterContextIsTheDefaultPrintersAndIsDeleted) {
     EXPECT_EQ(GetDeviceCaps(dc, TECHNOLOGY), DT_RASPRINTER);
     EXPECT_TRUE(real().DeleteDC(handle));
     EXPECT_EQ(GetObjectType(dc), 0u) << "gone";
+}
+
+// The real platform, noting the device contexts made and deleted through it.
+class CountingPlatform : public ForwardingPlatform {
+public:
+    using ForwardingPlatform::ForwardingPlatform;
+    std::vector<std::int32_t> made, deleted;
+    std::int32_t CreatePrinterDC() override {
+        made.push_back(inner_.CreatePrinterDC());
+        return made.back();
+    }
+    bool DeleteDC(std::int32_t hdc) override {
+        deleted.push_back(hdc);
+        return inner_.DeleteDC(hdc);
+    }
+};
+
+TEST(RealFontPlatform, TheDialogsPrinterContextLivesWhileItIsOpenAndIsDeletedOnceAfterwards) {
+    CountingPlatform platform{real()};
+    clsZqPickerFontDialogA font{platform};
+    font.Flags(0x2);  // printer fonts
+    DWORD typeDuringDialog = 0;
+    Bool shown = True;
+    WatchReport report = WithDialog([&] { shown = font.Show(); },
+                                    [&](const Dialog& d) {
+                                        if (!platform.made.empty())
+                                            typeDuringDialog = GetObjectType(LongToHandle(platform.made[0]));
+                                        d.cancel();
+                                    },
+                                    Quick());
+    EXPECT_TRUE(report.clean()) << report.actionError;
+    EXPECT_EQ(shown, False);
+    ASSERT_EQ(platform.made.size(), 1u);
+    EXPECT_EQ(typeDuringDialog, static_cast<DWORD>(OBJ_DC));
+    EXPECT_EQ(platform.deleted, platform.made) << "deleted once";
+    EXPECT_EQ(GetObjectType(LongToHandle(platform.made[0])), 0u) << "gone after Show";
 }
 
 TEST(RealFontPlatformWithoutPrinter, ThePrinterContextCannotBeMade) {

@@ -174,8 +174,8 @@ std::string SimPlatform::ToAnsi(std::u16string_view text) {
     for (char16_t c : text) {
         if (!doubleByteCodePage) {
             out.push_back(c < 0x100 ? static_cast<char>(c) : '?');
-        } else if (c < 0x80 || c >= 0x8000) {
-            out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+        } else if (c < 0x80 || c >= 0x8000 || (c & 0xFF) == 0) {
+            out.push_back(c < 0x80 ? static_cast<char>(c) : '?');  // a trail byte is never zero
         } else {
             out.push_back(static_cast<char>(0x80 | (c >> 8)));
             out.push_back(static_cast<char>(c & 0xFF));

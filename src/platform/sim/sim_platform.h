@@ -88,7 +88,8 @@ public:
     // Whether there is a current printer whose device context CreatePrinterDC can make.
     bool hasPrinter = true;
     // A double-byte code page instead of the single-byte one: every character outside ASCII takes two
-    // bytes, a lead byte with the high bit set and a trail byte (characters from U+8000 on become '?').
+    // bytes, a lead byte with the high bit set and a non-zero trail byte (characters from U+8000 on, and
+    // those whose low byte is zero, become '?').
     bool doubleByteCodePage = false;
 
     // Shell items: an identifier list the folder dialog can return; with no path it is a virtual item.
