@@ -56,9 +56,10 @@ void fromSystem(const LOGFONTA& from, LogFontRecord& to) {
 
 bool Win32Platform::ChooseFontA(ChooseFontRecord& record) {
     std::string templateName = ToAnsi(record.lpTemplateName);
-    // The style buffer keeps its size: as many bytes as the caller's text has characters, and a NUL.
+    // The style buffer keeps its size (as many characters as the caller's text has), and holds at least
+    // the face-name length the dialog may write into it, and a NUL.
     std::string style = ToAnsi(record.lpszStyle);
-    style.resize(std::max(style.size(), record.lpszStyle.size()) + 1, '\0');
+    style.resize(std::max({style.size(), record.lpszStyle.size(), std::size_t{LF_FACESIZE}}) + 1, '\0');
     LOGFONTA logFont{};
     if (record.lpLogFont) toSystem(*record.lpLogFont, logFont);
 
