@@ -8,6 +8,7 @@
 #include "com/classes/classes.h"
 #include "com/common/class_factory.h"
 #include "com/common/registration.h"
+#include "frame/thread_state.h"
 #include "platform/win32/module_lifetime.h"
 
 namespace {
@@ -31,8 +32,13 @@ const ClassEntry kClasses[] = {
 
 }  // namespace
 
-// Nothing to set up or tear down: module state is created on first use, per thread.
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+// Module state is made per thread on first use; a thread's end and the module's end free it, without a
+// call into another module (the loader lock is held here).
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_THREAD_DETACH) cz::endThreadState();
+    if (reason == DLL_PROCESS_DETACH) cz::endAllThreadStates();
+    return TRUE;
+}
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* out) {
     return cz::com::getClassObject(kClasses, clsid, iid, out);

@@ -101,6 +101,32 @@ TEST(Lifetime, ALockOnTheClassFactoryKeepsTheLibrary) {
     EXPECT_EQ(canUnloadNow(), S_OK);
 }
 
+TEST(Lifetime, UnlocksWithoutLocksCannotDriveTheLockCountBelowZero) {
+    auto factory = [] {
+        ComPtr<IClassFactory> f;
+        EXPECT_EQ(CoGetClassObject(CLSID_clsZqPickerColorDialogA, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                                   reinterpret_cast<void**>(f.GetAddressOf())),
+                  S_OK);
+        return f;
+    };
+    ComPtr<IClassFactory> f = factory();
+    ASSERT_NE(f, nullptr);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(f->LockServer(FALSE), S_OK);
+    f.Reset();
+    CanUnloadNow canUnloadNow = CanUnloadNowOfLoadedLibrary();
+    ASSERT_NE(canUnloadNow, nullptr);
+    EXPECT_EQ(canUnloadNow(), S_OK) << "three unbalanced unlocks leave no lock behind";
+
+    f = factory();
+    ASSERT_EQ(f->LockServer(TRUE), S_OK);
+    f.Reset();
+    EXPECT_EQ(canUnloadNow(), S_FALSE) << "one lock after them counts in full";
+    f = factory();
+    ASSERT_EQ(f->LockServer(FALSE), S_OK);
+    f.Reset();
+    EXPECT_EQ(canUnloadNow(), S_OK);
+}
+
 TEST(Lifetime, TheClassFactoryRefusesAggregationAndUnknownInterfacesWithoutLeaking) {
     ComPtr<IClassFactory> factory;
     ASSERT_EQ(CoGetClassObject(CLSID_clsZqPickerFileOpenSaveA, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,

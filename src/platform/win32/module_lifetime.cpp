@@ -18,10 +18,16 @@ const char anchor = 0;
 void objectCreated() noexcept { InterlockedIncrement(&liveObjects); }
 void objectDestroyed() noexcept { InterlockedDecrement(&liveObjects); }
 void lockServer(bool lock) noexcept {
-    if (lock)
+    if (lock) {
         InterlockedIncrement(&serverLocks);
-    else
-        InterlockedDecrement(&serverLocks);
+        return;
+    }
+    // An unlock without a lock is the client's mistake: it must not leave the module locked for ever.
+    for (LONG held = InterlockedCompareExchange(&serverLocks, 0, 0); held > 0;) {
+        LONG seen = InterlockedCompareExchange(&serverLocks, held - 1, held);
+        if (seen == held) return;
+        held = seen;
+    }
 }
 
 bool inUse() noexcept {

@@ -10,6 +10,7 @@ namespace cz::win32::module {
 
 void objectCreated() noexcept;
 void objectDestroyed() noexcept;
+// Never below zero: an unlock without a lock changes nothing.
 void lockServer(bool lock) noexcept;
 // True while an object made by this module or a server lock is alive.
 bool inUse() noexcept;
