@@ -20,6 +20,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <new>
 
 #include "frame/hook_state.h"
 #include "platform/thread_support.h"

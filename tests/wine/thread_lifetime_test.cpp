@@ -173,6 +173,18 @@ TEST(Threads, EightThreadsStartAndEndRepeatedlyWhileOthersKeepUsingObjects) {
     EXPECT_EQ(AskCanUnloadNow(), S_OK) << "nothing left behind by the threads that came and went";
 }
 
+// The process ends, in a client of its own, while the library is in use; its exit code says whether it
+// got there without crashing.
+int RunExitClient(const wchar_t* scenario) {
+    return RunProgram(L"\"" + WindowsPath(THREAD_EXIT_CLIENT) + L"\" " + scenario, 60000);
+}
+
+TEST(ProcessExit, ThreadsThatHoldObjectsAreStillRunning) { EXPECT_EQ(RunExitClient(L"threads-running"), 42); }
+
+TEST(ProcessExit, TheMainThreadLeavesObjectsAliveAndComInitialised) {
+    EXPECT_EQ(RunExitClient(L"objects-alive"), 42);
+}
+
 // A reference the library keeps for the thread (the root object's BuddyObjectGlobal): given back when
 // the thread's apartment ends, once.
 TEST(ThreadReferences, BuddyObjectGlobalIsReleasedWhenTheThreadsApartmentEnds) {
