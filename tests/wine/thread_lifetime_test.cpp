@@ -186,7 +186,8 @@ TEST(ProcessExit, TheMainThreadLeavesObjectsAliveAndComInitialised) {
 }
 
 // A reference the library keeps for the thread (the root object's BuddyObjectGlobal): given back when
-// the thread's apartment ends, once.
+// the thread's apartment ends, once. Every member that keeps a client's reference for the thread gets a
+// pair like these two, with a CountingObject (support/counting_object.h) as the client's object.
 TEST(ThreadReferences, BuddyObjectGlobalIsReleasedWhenTheThreadsApartmentEnds) {
     CountingObject client;
     HRESULT put = E_FAIL;
