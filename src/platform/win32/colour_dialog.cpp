@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace cz::win32 {
@@ -25,7 +26,7 @@ bool Win32Platform::ChooseColorA(ChooseColorRecord& record) {
     cc.lpfnHook = asSystemProcedure<LPCCHOOKPROC>(record.lpfnHook);
     cc.lpTemplateName = templateName.empty() ? nullptr : templateName.c_str();
 
-    BOOL confirmed = ::ChooseColorA(&cc);
+    BOOL confirmed = systemFunction<decltype(&::ChooseColorA)>(kCommonDialogs, "ChooseColorA")(&cc);
     record.rgbResult = cc.rgbResult;
     record.Flags = cc.Flags;
     return confirmed != FALSE;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace cz::win32 {
@@ -80,7 +81,7 @@ bool Win32Platform::ChooseFontA(ChooseFontRecord& record) {
     cf.nSizeMin = record.nSizeMin;
     cf.nSizeMax = record.nSizeMax;
 
-    BOOL confirmed = ::ChooseFontA(&cf);
+    BOOL confirmed = systemFunction<decltype(&::ChooseFontA)>(kCommonDialogs, "ChooseFontA")(&cf);
     if (record.lpLogFont) fromSystem(logFont, *record.lpLogFont);
     record.iPointSize = cf.iPointSize;
     record.Flags = cf.Flags;

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace cz::win32 {
@@ -45,7 +46,7 @@ bool Win32Platform::PrintDlgA(PrintDlgRecord& record) {
     pd.hPrintTemplate = toGlobal(record.hPrintTemplate);
     pd.hSetupTemplate = toGlobal(record.hSetupTemplate);
 
-    BOOL confirmed = ::PrintDlgA(&pd);
+    BOOL confirmed = systemFunction<decltype(&::PrintDlgA)>(kCommonDialogs, "PrintDlgA")(&pd);
     record.hDevMode = fromGlobal(pd.hDevMode);
     record.hDevNames = fromGlobal(pd.hDevNames);
     record.hDC = HandleToLong(pd.hDC);

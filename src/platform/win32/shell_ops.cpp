@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace cz::win32 {
@@ -29,14 +30,15 @@ std::uintptr_t Win32Platform::SHBrowseForFolderA(BrowseInfoRecord& record) {
     bi.lParam = record.lParam;
     bi.iImage = record.iImage;
 
-    PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderA(&bi);
+    PIDLIST_ABSOLUTE chosen = systemFunction<decltype(&::SHBrowseForFolderA)>(kShell, "SHBrowseForFolderA")(&bi);
     record.pszDisplayName = FromAnsi(std::string_view(displayName).substr(0, record.pszDisplayName.size()));
     record.iImage = bi.iImage;
     return reinterpret_cast<std::uintptr_t>(chosen);
 }
 
 bool Win32Platform::SHGetPathFromIDListA(std::uintptr_t idList, char* path) {
-    return ::SHGetPathFromIDListA(reinterpret_cast<PCIDLIST_ABSOLUTE>(idList), path) != FALSE;
+    auto getPath = systemFunction<decltype(&::SHGetPathFromIDListA)>(kShell, "SHGetPathFromIDListA");
+    return getPath(reinterpret_cast<PCIDLIST_ABSOLUTE>(idList), path) != FALSE;
 }
 
 }  // namespace cz::win32
