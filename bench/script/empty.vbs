@@ -1,0 +1,1 @@
+' Nothing: the cost of starting the script host.
