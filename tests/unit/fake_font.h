@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "automation/failure.h"
+#include "platform/sim/sim_platform.h"
 
 namespace cz::test {
 
@@ -49,7 +50,12 @@ public:
         return out;
     }
 
+    // When set, every get and put also enters this platform's operation log as "Font.get <name>" or
+    // "Font.put <name>", where the platform's failure injection reaches it.
+    sim::SimPlatform* platformLog = nullptr;
+
     Variant get(std::u16string_view name) override {
+        if (platformLog) platformLog->objectCall("Font.get " + std::string(name.begin(), name.end()));
         log.push_back({"get", String(name), Empty{}});
         if (failGets.count(String(name))) throw Failure(ErrorInfo{runtime_error::Overflow, u"StdFont", u"get failed"});
         if (name == u"Name") return Name;
@@ -63,6 +69,7 @@ public:
     }
 
     void put(std::u16string_view name, const Variant& value) override {
+        if (platformLog) platformLog->objectCall("Font.put " + std::string(name.begin(), name.end()));
         log.push_back({"put", String(name), value});
         if (failPuts.count(String(name))) throw Failure(ErrorInfo{runtime_error::Overflow, u"StdFont", u"put failed"});
         if (name == u"Name") {

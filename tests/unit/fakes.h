@@ -27,6 +27,7 @@ public:
         properties[String(name)] = value;
     }
     Variant call(std::u16string_view name, std::vector<Arg>& args) override {
+        if (platformLog) platformLog->objectCall(label + "." + std::string(name.begin(), name.end()));
         calls.push_back({String(name), args});
         if (failCalls) throw Failure(*failCalls);
         return Empty{};
@@ -35,6 +36,10 @@ public:
     std::vector<Call> calls;
     std::map<String, Variant> properties;
     std::optional<ErrorInfo> failCalls;
+    // When set, every call also enters this platform's operation log as "<label>.<method>", where the
+    // platform's failure injection reaches it.
+    sim::SimPlatform* platformLog = nullptr;
+    std::string label;
 };
 
 // A simulated platform with the framework's error handler registered; every report it receives lands
@@ -43,6 +48,8 @@ struct Fixture {
     Fixture() {
         sim.registerClass(u"ZqPillar10.clsZqfxErrorHandlerA", [this] {
             auto handler = std::make_shared<RecordingObject>();
+            handler->platformLog = &sim;
+            handler->label = "ErrorHandler";
             reports.push_back(handler);
             return handler;
         });

@@ -6,6 +6,7 @@ namespace cz::sim {
 
 bool SimPlatform::ChooseFontA(ChooseFontRecord& record) {
     enter("ChooseFontA");
+    DialogOpen open{*this};
     FontDialogRun run{record, record.lpLogFont ? *record.lpLogFont : LogFontRecord{}, false, openDialog(), {}};
     // The platform calls the hook only when the record enables it.
     if ((record.Flags & kFontEnableHook) && record.lpfnHook) {
@@ -37,11 +38,13 @@ std::int32_t SimPlatform::CreatePrinterDC() {
     if (!hasPrinter) throw Failure(static_cast<std::int32_t>(0x80004005), u"There is no current printer");  // E_FAIL
     std::int32_t hdc = nextDeviceContext_++;
     deviceContexts_.insert(hdc);
+    handOut("device context", static_cast<std::uintptr_t>(hdc));
     printerContextsMade.push_back(hdc);
     return hdc;
 }
 
 bool SimPlatform::DeleteDC(std::int32_t hdc) {
+    releaseCall("device context", static_cast<std::uintptr_t>(hdc));
     enter("DeleteDC");
     ++deviceContextDeletes[hdc];
     return deviceContexts_.erase(hdc) != 0;

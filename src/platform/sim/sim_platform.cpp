@@ -1,6 +1,7 @@
 #include "platform/sim/sim_platform.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace cz::sim {
@@ -28,8 +29,53 @@ int SimPlatform::count(const std::string& operation) const {
     return static_cast<int>(std::count(calls_.begin(), calls_.end(), operation));
 }
 
+void SimPlatform::failCall(const std::string& operation, int nth, Failure failure) {
+    scheduled_[operation].push_back({nth, std::move(failure)});
+}
+
+void SimPlatform::releaseCall(const char* kind, std::uintptr_t handle) {
+    // The latest handing out of this handle that is not released yet, else the latest at all (a second
+    // release), else none (a stray one).
+    Handed* latest = nullptr;
+    for (auto it = ledger_.rbegin(); it != ledger_.rend(); ++it) {
+        if (it->kind != kind || it->handle != handle) continue;
+        if (it->releases == 0) {
+            latest = &*it;
+            break;
+        }
+        if (!latest) latest = &*it;
+    }
+    if (latest)
+        ++latest->releases;
+    else
+        strayReleases_.push_back({kind, handle, 1});
+}
+
+std::vector<std::string> SimPlatform::accountingFaults() const {
+    auto describe = [](const Handed& h, const char* what) {
+        char text[64];
+        std::snprintf(text, sizeof text, " 0x%llx ", static_cast<unsigned long long>(h.handle));
+        return h.kind + text + what + std::to_string(h.releases) + " times";
+    };
+    std::vector<std::string> faults;
+    for (const auto& h : ledger_)
+        if (h.releases != 1) faults.push_back(describe(h, "released "));
+    for (const auto& h : strayReleases_) faults.push_back(describe(h, "never handed out, released "));
+    return faults;
+}
+
 void SimPlatform::enter(const std::string& operation) {
     calls_.push_back(operation);
+    log_.push_back({operation, ++callCounts_[operation], dialogDepth_ > 0});
+    if (auto due = scheduled_.find(operation); due != scheduled_.end()) {
+        for (auto& call : due->second) --call.remaining;
+        for (auto it = due->second.begin(); it != due->second.end(); ++it) {
+            if (it->remaining != 0) continue;
+            Failure failure = it->failure;
+            due->second.erase(it);
+            throw failure;
+        }
+    }
     auto it = pending_.find(operation);
     if (it == pending_.end() || it->second.empty()) return;
     Failure failure = it->second.front();
@@ -90,6 +136,7 @@ std::intptr_t SimPlatform::SendMessageA(WindowHandle hwnd, std::uint32_t message
 
 bool SimPlatform::ChooseColorA(ChooseColorRecord& record) {
     enter("ChooseColorA");
+    DialogOpen open{*this};
     ColourDialogRun run{record, {}, openDialog(), {}};
     if (record.lpCustColors) std::copy_n(record.lpCustColors, 16, run.customColours.begin());
     // The platform calls the hook only when the record enables it.
@@ -104,10 +151,12 @@ bool SimPlatform::ChooseColorA(ChooseColorRecord& record) {
 
 std::uintptr_t SimPlatform::SHBrowseForFolderA(BrowseInfoRecord& record) {
     enter("SHBrowseForFolderA");
+    DialogOpen open{*this};
     FolderDialogRun run{record, openDialog(), {}};
     if (record.lpfn) record.lpfn(run.dialog, msg::BrowseInitialized, 0, record.lParam);
     run.shown = windows_[run.dialog];
     std::uintptr_t chosen = folderUser ? folderUser(record, run.dialog) : 0;
+    if (chosen) handOut("item list", chosen);
     windows_.erase(run.dialog);
     folderDialogs.push_back(run);
     return chosen;
@@ -122,6 +171,7 @@ bool SimPlatform::SHGetPathFromIDListA(std::uintptr_t idList, char* path) {
 }
 
 void SimPlatform::CoTaskMemFree(std::uintptr_t block) {
+    releaseCall("item list", block);
     enter("CoTaskMemFree");
     ++itemListFrees[block];
 }
@@ -134,10 +184,12 @@ std::uintptr_t SimPlatform::LocalAlloc(std::uint32_t flags, std::size_t bytes) {
     auto address = reinterpret_cast<std::uintptr_t>(memory.get());
     localBlocks_[address] = std::move(memory);
     localBlockSizes.push_back(bytes);
+    handOut("local block", address);
     return address;
 }
 
 std::uintptr_t SimPlatform::LocalFree(std::uintptr_t block) {
+    releaseCall("local block", block);
     enter("LocalFree");
     ++localFrees[block];
     auto it = localBlocks_.find(block);

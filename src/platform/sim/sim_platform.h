@@ -47,6 +47,14 @@ struct FontDialogRun {
     WindowHandle dialog = 0;
     Window shown;
 };
+// One entry of the operation log: the operation (or "<label>.<member>" for an automation call on a test
+// object), which call of that operation it was since the log was last cleared (from 1), and whether a
+// dialog was open, that is whether a hook or callback made it.
+struct LoggedCall {
+    std::string operation;
+    int nth = 0;
+    bool inDialog = false;
+};
 struct SentMessage {
     WindowHandle hwnd;
     std::uint32_t message;
@@ -102,11 +110,20 @@ public:
     // The next call of the named operation (for example "IsWindow") throws this failure; `times` calls
     // in a row when given.
     void failNext(const std::string& operation, Failure failure, int times = 1);
+    // The nth call of the operation from now on (from 1) throws this failure; the others pass.
+    void failCall(const std::string& operation, int nth, Failure failure);
+    // An automation call on a test object, logged and failable like a platform operation.
+    void objectCall(const std::string& operation) { enter(operation); }
 
     // --- what happened ------------------------------------------------------------------------------
     const std::vector<std::string>& calls() const { return calls_; }
     int count(const std::string& operation) const;
-    void clearCalls() { calls_.clear(); }
+    const std::vector<LoggedCall>& log() const { return log_; }
+    void clearCalls() {
+        calls_.clear();
+        log_.clear();
+        callCounts_.clear();
+    }
     std::vector<ColourDialogRun> colourDialogs;
     std::vector<FolderDialogRun> folderDialogs;
     std::vector<PrintDialogRun> printDialogs;
@@ -124,6 +141,10 @@ public:
     std::vector<FontDialogRun> fontDialogs;
     std::vector<std::string> localBlockContents;  // each block's bytes up to its first zero, when freed
     std::vector<std::size_t> localBlockSizes;       // each allocation's size
+    // What went wrong with what the platform handed out: every local and global block, item list and
+    // device context must have been released by exactly one call (a release that failed counts as its
+    // one call), and nothing else released. Empty when all is well.
+    std::vector<std::string> accountingFaults() const;
 
     // --- Platform -----------------------------------------------------------------------------------
     bool IsWindow(WindowHandle hwnd) override;
@@ -157,6 +178,15 @@ private:
     // Logs the call and throws an injected failure if one is due.
     void enter(const std::string& operation);
     WindowHandle openDialog();
+    // Handles handed out and the release calls each one got, by kind ("local block", ...).
+    void handOut(const char* kind, std::uintptr_t handle) { ledger_.push_back({kind, handle, 0}); }
+    void releaseCall(const char* kind, std::uintptr_t handle);
+    // Marks the calls made while a dialog is open.
+    struct DialogOpen {
+        explicit DialogOpen(SimPlatform& sim) : sim(sim) { ++sim.dialogDepth_; }
+        ~DialogOpen() { --sim.dialogDepth_; }
+        SimPlatform& sim;
+    };
 
     std::map<WindowHandle, Window> windows_;
     WindowHandle nextWindow_ = 0x20000;
@@ -170,6 +200,21 @@ private:
     std::int32_t nextDeviceContext_ = 0x21010;
     std::map<std::string, std::vector<Failure>> pending_;
     std::vector<std::string> calls_;
+    std::vector<LoggedCall> log_;
+    std::map<std::string, int> callCounts_;
+    struct Scheduled {
+        int remaining;
+        Failure failure;
+    };
+    std::map<std::string, std::vector<Scheduled>> scheduled_;
+    int dialogDepth_ = 0;
+    struct Handed {
+        std::string kind;
+        std::uintptr_t handle;
+        int releases;
+    };
+    std::vector<Handed> ledger_;  // in the order handed out; a freed address may come back later
+    std::vector<Handed> strayReleases_;
 };
 
 }  // namespace cz::sim
