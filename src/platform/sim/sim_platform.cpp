@@ -120,7 +120,11 @@ bool SimPlatform::MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, 
     enter("MoveWindow");
     auto it = windows_.find(hwnd);
     if (it == windows_.end()) return false;
-    it->second.rect = Rect{x, y, x + width, y + height};
+    // A window reaching past the 32-bit range keeps its edge modulo 2^32, as the system's RECT would.
+    auto edge = [](std::int32_t origin, std::int32_t extent) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(origin) + static_cast<std::uint32_t>(extent));
+    };
+    it->second.rect = Rect{x, y, edge(x, width), edge(y, height)};
     return true;
 }
 
