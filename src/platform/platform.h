@@ -24,11 +24,16 @@ public:
     virtual bool GetWindowRect(WindowHandle hwnd, Rect& rect) = 0;
     virtual bool MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width,
                             std::int32_t height, bool repaint) = 0;
+    // 0 when the window has no parent (or is no window).
+    virtual WindowHandle GetParent(WindowHandle hwnd) = 0;
     virtual std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                        std::intptr_t lParam) = 0;
 
     // Common dialogs (comdlg32): true when the user confirmed the dialog.
     virtual bool ChooseColorA(ChooseColorRecord& record) = 0;
+    // True when the user confirmed the file dialog; the file and title buffers then hold what it wrote.
+    virtual bool GetOpenFileNameA(OpenFileNameRecord& record) = 0;
+    virtual bool GetSaveFileNameA(OpenFileNameRecord& record) = 0;
     // True when the user confirmed the dialog (with PD_RETURNDEFAULT: when there is a default printer).
     virtual bool PrintDlgA(PrintDlgRecord& record) = 0;
     // True when the user confirmed the font; the choice is then in the record and its LOGFONT.

@@ -122,6 +122,32 @@ struct ChooseFontRecord {
     std::int32_t nSizeMax = 0;
 };
 
+// OPENFILENAME, ANSI form without the three trailing fields of later versions: 76 bytes in a 32-bit
+// process. A buffer field's length is the size of the buffer the dialog writes into, and it comes back
+// at that length; the filter keeps its embedded NULs. Empty custom filter and template name: none.
+struct OpenFileNameRecord {
+    std::uint32_t lStructSize = 0;
+    WindowHandle hwndOwner = 0;
+    std::int32_t hInstance = 0;
+    String lpstrFilter;
+    String lpstrCustomFilter;
+    std::uint32_t nMaxCustFilter = 0;
+    std::uint32_t nFilterIndex = 0;
+    String lpstrFile;
+    std::uint32_t nMaxFile = 0;
+    String lpstrFileTitle;
+    std::uint32_t nMaxFileTitle = 0;
+    String lpstrInitialDir;
+    String lpstrTitle;
+    std::uint32_t Flags = 0;
+    std::uint16_t nFileOffset = 0;
+    std::uint16_t nFileExtension = 0;
+    String lpstrDefExt;
+    std::intptr_t lCustData = 0;
+    CommonDialogHook lpfnHook = nullptr;
+    String lpTemplateName;
+};
+
 // Messages and flags the class logic sends or sets itself (the system headers name them as macros, so
 // they go by names of their own here).
 namespace msg {
@@ -132,6 +158,8 @@ inline constexpr std::uint32_t BrowseSetStatusText = 0x464;     // BFFM_SETSTATU
 inline constexpr std::uint32_t BrowseSetSelection = 0x466;      // BFFM_SETSELECTIONA
 }  // namespace msg
 
+inline constexpr std::uint32_t kFileEnableHook = 0x20;  // OFN_ENABLEHOOK
+inline constexpr std::uint32_t kFileExplorer = 0x80000;  // OFN_EXPLORER
 inline constexpr std::uint32_t kColourRgbInit = 0x1;      // CC_RGBINIT
 inline constexpr std::uint32_t kColourEnableHook = 0x10;  // CC_ENABLEHOOK
 inline constexpr std::uint32_t kFontEnableHook = 0x8;     // CF_ENABLEHOOK

@@ -115,6 +115,12 @@ bool SimPlatform::GetWindowRect(WindowHandle hwnd, Rect& rect) {
     return true;
 }
 
+WindowHandle SimPlatform::GetParent(WindowHandle hwnd) {
+    enter("GetParent");
+    auto it = windows_.find(hwnd);
+    return it == windows_.end() ? 0 : it->second.parent;
+}
+
 bool SimPlatform::MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t height, bool) {
     enter("MoveWindow");

@@ -55,6 +55,13 @@ struct LoggedCall {
     int nth = 0;
     bool inDialog = false;
 };
+struct FileDialogRun {
+    OpenFileNameRecord record;  // as the dialog received it
+    bool save = false;
+    WindowHandle dialog = 0;  // the dialog's own window
+    WindowHandle hooked = 0;  // the window the hook received: explorer style, a child of the dialog
+    Window shown;             // the dialog window once the hook had run
+};
 struct SentMessage {
     WindowHandle hwnd;
     std::uint32_t message;
@@ -99,6 +106,11 @@ public:
     // bytes, a lead byte with the high bit set and a non-zero trail byte (characters from U+8000 on, and
     // those whose low byte is zero, become '?').
     bool doubleByteCodePage = false;
+    // Gets the record and the dialog's own window.
+    std::function<bool(OpenFileNameRecord&, WindowHandle)> fileUser;
+    // Writes what a file dialog returns over the start of one of its buffers, as the system does, and
+    // says whether it fitted in `capacity` characters with its NUL; the system's dialog fails when not.
+    static bool writeResult(String& buffer, std::uint32_t capacity, std::u16string_view result);
 
     // Shell items: an identifier list the folder dialog can return; with no path it is a virtual item.
     std::uintptr_t addItem(std::optional<std::string> path);
@@ -127,6 +139,7 @@ public:
     std::vector<ColourDialogRun> colourDialogs;
     std::vector<FolderDialogRun> folderDialogs;
     std::vector<PrintDialogRun> printDialogs;
+    std::vector<FileDialogRun> fileDialogs;
     std::vector<SentMessage> sentMessages;
     // Blocks handed out and not yet freed, and how often each block or list was freed.
     std::size_t liveLocalBlocks() const { return localBlocks_.size(); }
@@ -153,8 +166,11 @@ public:
     bool GetWindowRect(WindowHandle hwnd, Rect& rect) override;
     bool MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                     bool repaint) override;
+    WindowHandle GetParent(WindowHandle hwnd) override;
     std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
+    bool GetOpenFileNameA(OpenFileNameRecord& record) override;
+    bool GetSaveFileNameA(OpenFileNameRecord& record) override;
     bool ChooseColorA(ChooseColorRecord& record) override;
     bool PrintDlgA(PrintDlgRecord& record) override;
     bool ChooseFontA(ChooseFontRecord& record) override;
@@ -187,6 +203,7 @@ private:
         ~DialogOpen() { --sim.dialogDepth_; }
         SimPlatform& sim;
     };
+    bool runFileDialog(OpenFileNameRecord& record, bool save);
 
     std::map<WindowHandle, Window> windows_;
     WindowHandle nextWindow_ = 0x20000;

@@ -13,9 +13,12 @@ public:
     bool GetWindowRect(WindowHandle hwnd, Rect& rect) override;
     bool MoveWindow(WindowHandle hwnd, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                     bool repaint) override;
+    WindowHandle GetParent(WindowHandle hwnd) override;
     std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
     bool ChooseColorA(ChooseColorRecord& record) override;
+    bool GetOpenFileNameA(OpenFileNameRecord& record) override;
+    bool GetSaveFileNameA(OpenFileNameRecord& record) override;
     bool PrintDlgA(PrintDlgRecord& record) override;
     bool ChooseFontA(ChooseFontRecord& record) override;
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;

@@ -21,11 +21,14 @@ public:
                     bool repaint) override {
         return inner_.MoveWindow(hwnd, x, y, width, height, repaint);
     }
+    WindowHandle GetParent(WindowHandle hwnd) override { return inner_.GetParent(hwnd); }
     std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override {
         return inner_.SendMessageA(hwnd, message, wParam, lParam);
     }
     bool ChooseColorA(ChooseColorRecord& record) override { return inner_.ChooseColorA(record); }
+    bool GetOpenFileNameA(OpenFileNameRecord& record) override { return inner_.GetOpenFileNameA(record); }
+    bool GetSaveFileNameA(OpenFileNameRecord& record) override { return inner_.GetSaveFileNameA(record); }
     bool PrintDlgA(PrintDlgRecord& record) override { return inner_.PrintDlgA(record); }
     bool ChooseFontA(ChooseFontRecord& record) override { return inner_.ChooseFontA(record); }
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override { return inner_.SHBrowseForFolderA(record); }
