@@ -1,6 +1,7 @@
 // clsZqPickerFileOpenSaveA: the file open and save dialogs, with multiple selection and a preview pane.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "automation/automation.h"
@@ -38,9 +39,27 @@ enum EFileOpenSaveFlags : std::int32_t {
     eFileOpenSaveFlag_LongNames = 0x200000,
 };
 
+class Handler;
+
+// The automation object a file dialog object is to its clients: what it registers as the sender of the
+// preview notifications. Empty when nothing stands behind it.
+using SelfReference = std::function<Object()>;
+
 class clsZqPickerFileOpenSaveA {
 public:
-    explicit clsZqPickerFileOpenSaveA(Platform& platform);
+    explicit clsZqPickerFileOpenSaveA(Platform& platform, SelfReference self = {});
+
+    // Sets nine properties; an invalid owner raises after the first eight steps took effect, leaving
+    // HWndOwner and Flags as they were.
+    void Init(const String& filter, std::int16_t defaultFilter, const String& initialDir, const String& fileName,
+              const String& dialogTitle, std::int32_t hwndOwner, std::int32_t flags, Bool showPreview,
+              const Object& previewObject);
+    // Shows the open (eDialogType_OpenFile) or save (eDialogType_SaveFile) dialog; True when the user
+    // confirmed it. Only a confirmation changes FileName, FileTitle, SelectedPath, FileCount and the
+    // list GetNextFileName walks.
+    Bool Show(std::int32_t dialogType);
+    // The full path of the index-th file of the last multiple selection; FileName for any other index.
+    String GetNextFileName(std::int16_t index) const;
 
     std::int32_t hInst() const { return hInst_; }
     void hInst(std::int32_t value) { hInst_ = value; }
@@ -51,6 +70,7 @@ public:
     String DefaultExt() const { return defaultExt_; }
     void DefaultExt(const String& value) { defaultExt_ = value; }
     Bool ShowPreview() const { return showPreview_; }
+    void ShowPreview(Bool value);
     std::int16_t DefaultFilter() const { return defaultFilter_; }
     void DefaultFilter(std::int16_t value) { defaultFilter_ = value; }
     String DialogTitle() const { return dialogTitle_; }
@@ -75,8 +95,18 @@ public:
     std::int32_t FarProc(std::int32_t pfn) const { return pfn; }
     void PreviewObject(Object value) { previewObject_ = std::move(value); }
 
+    // The result list of the last multiple selection: the folder, then the names.
+    const std::vector<String>& FileNames() const { return fileNames_; }
+
 private:
+    // Turns a returned buffer into a result: mode 1 the file buffer (also sets FileCount, SelectedPath
+    // and, for a multiple selection, FileNames), mode 2 the title buffer.
+    String PrepareString(const String& buffer, std::int16_t mode);
+    void PublishHookState(Handler& on);
+    Object Self() const { return self_ ? self_() : Object(); }
+
     Platform& platform_;
+    SelfReference self_;
     std::int32_t hInst_ = 0;
     Object previewObject_;
     Bool centerDialog_ = False;

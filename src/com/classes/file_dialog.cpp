@@ -48,15 +48,21 @@ public:
     STDMETHODIMP put_hInst(LONG value) override { return run([&] { logic_.hInst(value); }); }
     STDMETHODIMP get_BuddyObject(IDispatch** value) override { return run([&] { giveObject(value, logic_.BuddyObject()); }); }
     STDMETHODIMP putref_BuddyObject(IDispatch* value) override { return run([&] { logic_.BuddyObject(object(value)); }); }
-    STDMETHODIMP Init(BSTR*, short*, BSTR*, BSTR*, BSTR*, LONG*, ::EFileOpenSaveFlags*, VARIANT_BOOL*, IDispatch**) override {
-        return notAvailable(u"Init");
+    STDMETHODIMP Init(BSTR* Filter, short* DefaultFilter, BSTR* InitialDir, BSTR* FileName, BSTR* DialogTitle,
+                      LONG* HWndOwner, ::EFileOpenSaveFlags* Flags, VARIANT_BOOL* bShowPreview,
+                      IDispatch** PreviewObject) override {
+        return run([&] {
+            logic_.Init(text(slot(Filter)), slot(DefaultFilter), text(slot(InitialDir)), text(slot(FileName)),
+                        text(slot(DialogTitle)), slot(HWndOwner), slot(Flags), flag(slot(bShowPreview)),
+                        object(PreviewObject ? *PreviewObject : nullptr));
+        });
     }
     STDMETHODIMP put_CenterDialog(VARIANT_BOOL* value) override { return run([&] { logic_.CenterDialog(flag(slot(value))); }); }
     STDMETHODIMP get_CenterDialog(VARIANT_BOOL* value) override { return run([&] { giveFlag(value, logic_.CenterDialog()); }); }
     STDMETHODIMP get_DefaultExt(BSTR* value) override { return run([&] { giveText(value, logic_.DefaultExt()); }); }
     STDMETHODIMP put_DefaultExt(BSTR value) override { return run([&] { logic_.DefaultExt(text(value)); }); }
     STDMETHODIMP get_ShowPreview(VARIANT_BOOL* value) override { return run([&] { giveFlag(value, logic_.ShowPreview()); }); }
-    STDMETHODIMP put_ShowPreview(VARIANT_BOOL) override { return notAvailable(u"ShowPreview"); }
+    STDMETHODIMP put_ShowPreview(VARIANT_BOOL value) override { return run([&] { logic_.ShowPreview(flag(value)); }); }
     STDMETHODIMP get_DefaultFilter(short* value) override { return run([&] { give(value, logic_.DefaultFilter()); }); }
     STDMETHODIMP put_DefaultFilter(short value) override { return run([&] { logic_.DefaultFilter(value); }); }
     STDMETHODIMP get_DialogTitle(BSTR* value) override { return run([&] { giveText(value, logic_.DialogTitle()); }); }
@@ -77,8 +83,12 @@ public:
     STDMETHODIMP get_MaxFileSize(short* value) override { return run([&] { give(value, logic_.MaxFileSize()); }); }
     STDMETHODIMP put_MaxFileSize(short value) override { return run([&] { logic_.MaxFileSize(value); }); }
     STDMETHODIMP get_SelectedPath(BSTR* value) override { return run([&] { giveText(value, logic_.SelectedPath()); }); }
-    STDMETHODIMP GetNextFileName(short*, BSTR*) override { return notAvailable(u"GetNextFileName"); }
-    STDMETHODIMP Show(::EDialogType*, VARIANT_BOOL*) override { return notAvailable(u"Show"); }
+    STDMETHODIMP GetNextFileName(short* Index, BSTR* result) override {
+        return run([&] { giveText(result, logic_.GetNextFileName(slot(Index))); });
+    }
+    STDMETHODIMP Show(::EDialogType* DialogType, VARIANT_BOOL* result) override {
+        return run([&] { giveFlag(result, logic_.Show(slot(DialogType))); });
+    }
     STDMETHODIMP FarProc(LONG* pfn, LONG* result) override { return run([&] { give(result, logic_.FarProc(slot(pfn))); }); }
     STDMETHODIMP put_PreviewObject(IDispatch* value) override { return run([&] { logic_.PreviewObject(object(value)); }); }
 
@@ -88,7 +98,9 @@ private:
         return nullptr;
     }
 
-    cz::clsZqPickerFileOpenSaveA logic_{win32::platform()};
+    // Registered as the sender of the preview notifications: a counted reference to this very object.
+    cz::clsZqPickerFileOpenSaveA logic_{win32::platform(),
+                                        [this] { return object(static_cast<_clsZqPickerFileOpenSaveA*>(this)); }};
     ConnectionPoint events_{*this, DIID___clsZqPickerFileOpenSaveA};
 };
 
