@@ -13,9 +13,8 @@ namespace cz {
 namespace {
 
 // The file buffer holds a multiple selection of hundreds of long names, so it is far larger than one
-// path; it starts with the spaces the dialog has always been handed, then NULs.
+// path. It starts empty: the dialog shows whatever the buffer starts with in its file-name box.
 constexpr std::uint32_t kFileBufferChars = 65536;
-constexpr std::size_t kFileBufferSpaces = 254;
 // The title buffer: the current FileTitle, cut to fit, then NULs.
 constexpr std::size_t kTitleBufferChars = 1024;
 constexpr std::uint32_t kMaxFileTitle = 255;
@@ -29,11 +28,7 @@ String FilterBuffer(const String& filter) {
     return buffer;
 }
 
-String FileBuffer() {
-    String buffer(kFileBufferSpaces, u' ');
-    buffer.resize(kFileBufferChars, u'\0');
-    return buffer;
-}
+String FileBuffer() { return String(kFileBufferChars, u'\0'); }
 
 String TitleBuffer(const String& fileTitle) {
     String buffer = fileTitle.substr(0, kTitleBufferChars);

@@ -124,7 +124,8 @@ struct ChooseFontRecord {
 
 // OPENFILENAME, ANSI form without the three trailing fields of later versions: 76 bytes in a 32-bit
 // process. A buffer field's length is the size of the buffer the dialog writes into, and it comes back
-// at that length; the filter keeps its embedded NULs. Empty custom filter and template name: none.
+// at that length; the filter keeps its embedded NULs. Empty custom filter, title and template name:
+// none.
 struct OpenFileNameRecord {
     std::uint32_t lStructSize = 0;
     WindowHandle hwndOwner = 0;

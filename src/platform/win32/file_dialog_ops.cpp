@@ -63,7 +63,8 @@ bool runFileDialog(Win32Platform& platform, OpenFileNameRecord& record, Dialog d
     ofn.lpstrFileTitle = fileTitle.buffer();
     ofn.nMaxFileTitle = record.nMaxFileTitle;
     ofn.lpstrInitialDir = initialDir.text();
-    ofn.lpstrTitle = title.text();
+    // An empty caption would leave the dialog without one: none gives the platform's own.
+    ofn.lpstrTitle = title.textOrNone();
     ofn.Flags = record.Flags;
     ofn.nFileOffset = record.nFileOffset;
     ofn.nFileExtension = record.nFileExtension;
