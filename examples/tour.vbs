@@ -122,6 +122,41 @@ Else
     WScript.Echo "  Show = False (cancelled), the font is still " & myFont.Name & ", " & myFont.Size & " pt"
 End If
 
+' The file dialogs: an open dialog with a filter and multiple selection over a folder of sample files
+' made here, every chosen path walked with GetNextFileName; then a save dialog that appends the default
+' extension to a name typed without one.
+WScript.Echo ""
+WScript.Echo "File open dialog, multiple selection"
+Dim fso, samples, sample, files, i
+Set fso = CreateObject("Scripting.FileSystemObject")
+samples = shell.ExpandEnvironmentStrings("%TEMP%") & "\Chooser10 tour samples"
+If Not fso.FolderExists(samples) Then fso.CreateFolder samples
+For Each sample In Array("sample 1.txt", "sample 2.txt", "sample 3.txt", "notes.log", "picture.bmp")
+    fso.CreateTextFile(samples & "\" & sample, True).Close
+Next
+Set files = CreateObject("Chooser10.clsZqPickerFileOpenSaveA")
+files.Init "Text files (*.txt)|*.txt|Logs (*.log)|*.log|All files|*.*", 1, samples, "", _
+    "Chooser10 tour: open sample files", 0, &H280200 Or &H1000   ' explorer, long names, multiselect, must exist
+files.CenterDialog = True
+If files.Show(0) Then
+    WScript.Echo "  Show = True, FileCount = " & files.FileCount & ", SelectedPath = " & files.SelectedPath
+    For i = 1 To files.FileCount
+        WScript.Echo "  GetNextFileName(" & i & ") = " & files.GetNextFileName(i)
+    Next
+Else
+    WScript.Echo "  Show = False (cancelled), FileCount = " & files.FileCount
+End If
+
+WScript.Echo ""
+WScript.Echo "File save dialog"
+files.Init "Text files (*.txt)|*.txt", 1, samples, "", "Chooser10 tour: save the notes", 0, &H280000 Or &H2
+files.DefaultExt = "txt"
+If files.Show(1) Then
+    WScript.Echo "  Show = True, FileName = " & files.FileName & " (DefaultExt ""txt"" appended), FileTitle = " & files.FileTitle
+Else
+    WScript.Echo "  Show = False (cancelled)"
+End If
+
 ' An owner window that does not exist is refused with the class's own error.
 WScript.Echo ""
 Dim bff
