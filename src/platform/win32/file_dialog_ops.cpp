@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace cz::win32 {
@@ -87,11 +88,11 @@ bool runFileDialog(Win32Platform& platform, OpenFileNameRecord& record, Dialog d
 }  // namespace
 
 bool Win32Platform::GetOpenFileNameA(OpenFileNameRecord& record) {
-    return runFileDialog(*this, record, [](OPENFILENAMEA* ofn) { return ::GetOpenFileNameA(ofn); });
+    return runFileDialog(*this, record, systemFunction<decltype(&::GetOpenFileNameA)>(kCommonDialogs, "GetOpenFileNameA"));
 }
 
 bool Win32Platform::GetSaveFileNameA(OpenFileNameRecord& record) {
-    return runFileDialog(*this, record, [](OPENFILENAMEA* ofn) { return ::GetSaveFileNameA(ofn); });
+    return runFileDialog(*this, record, systemFunction<decltype(&::GetSaveFileNameA)>(kCommonDialogs, "GetSaveFileNameA"));
 }
 
 }  // namespace cz::win32
