@@ -46,6 +46,7 @@ inline constexpr std::int32_t CantCreateObject = static_cast<std::int32_t>(0x800
 inline constexpr std::int32_t NoSuchMember = static_cast<std::int32_t>(0x800A01B6);       // 438
 inline constexpr std::int32_t TypeMismatch = static_cast<std::int32_t>(0x800A000D);       // 13
 inline constexpr std::int32_t ObjectNotSet = static_cast<std::int32_t>(0x800A005B);       // 91
+inline constexpr std::int32_t ResourceNotFound = static_cast<std::int32_t>(0x800A0146);   // 326
 }  // namespace runtime_error
 
 // The object behind a reference, or the runtime's failure for a reference that is Nothing.

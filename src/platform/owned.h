@@ -38,6 +38,8 @@ private:
 using LocalBlock = Owned<&Platform::LocalFree>;
 // A GlobalAlloc block.
 using GlobalBlock = Owned<&Platform::GlobalFree>;
+// A kernel object handle (a process the shell started).
+using KernelHandle = Owned<&Platform::CloseHandle>;
 // A shell item-identifier list, freed with CoTaskMemFree.
 using ItemIdList = Owned<&Platform::CoTaskMemFree>;
 // A device context the library made, deleted with DeleteDC.

@@ -6,11 +6,30 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "automation/automation.h"
+#include "automation/failure.h"
 #include "platform/records.h"
 
 namespace cz {
+
+// A standard picture object (IPictureDisp), reached like any other object.
+using Picture = Object;
+
+// The picture kinds of the resource loader.
+enum ResourcePictureKind : std::int16_t {
+    kResourceBitmap = 0,
+    kResourceIcon = 1,
+    kResourceCursor = 2,
+};
+
+// The resource loader's failure for a resource the library's file does not hold.
+inline Failure ResourceNotFound(std::int32_t id) {
+    std::string digits = std::to_string(id);
+    return Failure(runtime_error::ResourceNotFound,
+                   u"Resource with identifier '" + String(digits.begin(), digits.end()) + u"' not found");
+}
 
 class Platform {
 public:
@@ -44,6 +63,15 @@ public:
     // Writes the item's path into a buffer of at least 260 bytes; false when it has none.
     virtual bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) = 0;
 
+    // Carries out a shell request; the record's hInstApp (and hProcess) say what came of it.
+    virtual bool ShellExecuteExA(ShellExecuteInfoRecord& record) = 0;
+    // The shell's modal about box, with texts already in the ANSI code page.
+    virtual std::int32_t ShellAboutA(WindowHandle hwnd, const std::string& app, const std::string& otherStuff,
+                                     std::int32_t hIcon) = 0;
+
+    // Kernel objects (kernel32): false when the handle was not open.
+    virtual bool CloseHandle(std::uintptr_t handle) = 0;
+
     // Memory (kernel32, ole32).
     virtual void CoTaskMemFree(std::uintptr_t block) = 0;
     // 0 when the allocation failed.
@@ -70,6 +98,11 @@ public:
 
     // The running library: full path of its own file.
     virtual String LibraryPath() = 0;
+    // Its own resources: a string, a picture of a kind above, custom data of a type given by number or
+    // name. Each throws ResourceNotFound for a resource the file does not hold.
+    virtual String LoadResString(std::int32_t id) = 0;
+    virtual Picture LoadResPicture(std::int32_t id, std::int16_t kind) = 0;
+    virtual std::vector<std::uint8_t> LoadResData(std::int32_t id, const Variant& type) = 0;
 
     // The system's ANSI code page, as the ANSI platform functions see text.
     virtual std::string ToAnsi(std::u16string_view text) = 0;

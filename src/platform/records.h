@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "automation/automation.h"
 
@@ -148,6 +149,25 @@ struct OpenFileNameRecord {
     CommonDialogHook lpfnHook = nullptr;
     String lpTemplateName;
 };
+// SHELLEXECUTEINFO, ANSI form: 60 bytes in a 32-bit process. A string field without a value is a null
+// pointer; an empty one is a valid pointer to a zero byte, which the shell treats differently.
+struct ShellExecuteInfoRecord {
+    std::uint32_t cbSize = 0;
+    std::uint32_t fMask = 0;
+    WindowHandle hwnd = 0;
+    std::optional<String> lpVerb;
+    std::optional<String> lpFile;
+    std::optional<String> lpParameters;
+    std::optional<String> lpDirectory;
+    std::int32_t nShow = 0;
+    std::int32_t hInstApp = 0;     // the shell's result: above 32 when it carried the request out
+    std::uintptr_t lpIDList = 0;
+    std::optional<String> lpClass;
+    std::uintptr_t hkeyClass = 0;
+    std::uint32_t dwHotKey = 0;
+    std::int32_t hIcon = 0;
+    std::uintptr_t hProcess = 0;   // a process the request started, the caller's to close
+};
 
 // Messages and flags the class logic sends or sets itself (the system headers name them as macros, so
 // they go by names of their own here).
@@ -164,6 +184,9 @@ inline constexpr std::uint32_t kFileExplorer = 0x80000;  // OFN_EXPLORER
 inline constexpr std::uint32_t kColourRgbInit = 0x1;      // CC_RGBINIT
 inline constexpr std::uint32_t kColourEnableHook = 0x10;  // CC_ENABLEHOOK
 inline constexpr std::uint32_t kFontEnableHook = 0x8;     // CF_ENABLEHOOK
+inline constexpr std::uint32_t kShellInvokeIdList = 0xC;     // SEE_MASK_INVOKEIDLIST
+inline constexpr std::uint32_t kShellNoCloseProcess = 0x40;  // SEE_MASK_NOCLOSEPROCESS
+inline constexpr std::uint32_t kShellFlagNoUi = 0x400;       // SEE_MASK_FLAG_NO_UI
 inline constexpr std::uint32_t kLocalZeroInit = 0x40;     // LMEM_ZEROINIT
 inline constexpr std::uint32_t kPrintSelection = 0x1;     // PD_SELECTION
 inline constexpr std::uint32_t kPrintPageNums = 0x2;      // PD_PAGENUMS

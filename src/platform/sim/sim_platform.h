@@ -62,6 +62,19 @@ struct FileDialogRun {
     WindowHandle hooked = 0;  // the window the hook received: explorer style, a child of the dialog
     Window shown;             // the dialog window once the hook had run
 };
+struct ShellAboutRun {
+    WindowHandle hwnd;
+    std::string app;  // ANSI, as the shell received them
+    std::string otherStuff;
+    std::int32_t hIcon;
+};
+// One call of the resource loader: "string", "picture" or "data", with what it was asked for.
+struct ResourceLoad {
+    std::string what;
+    std::int32_t id;
+    std::int16_t kind = 0;  // pictures
+    Variant type;           // data
+};
 struct SentMessage {
     WindowHandle hwnd;
     std::uint32_t message;
@@ -111,6 +124,16 @@ public:
     // Writes what a file dialog returns over the start of one of its buffers, as the system does, and
     // says whether it fitted in `capacity` characters with its NUL; the system's dialog fails when not.
     static bool writeResult(String& buffer, std::uint32_t capacity, std::u16string_view result);
+    // The shell's answer to a request; without one it carries every request out (hInstApp 42).
+    std::function<bool(ShellExecuteInfoRecord&)> shellUser;
+    std::int32_t shellAboutResult = 1;
+
+    // A process handle as the shell hands it out.
+    std::uintptr_t addProcessHandle();
+    // The library's own resources: none, unless a test puts some here.
+    std::map<std::int32_t, String> resourceStrings;
+    std::map<std::pair<std::int32_t, std::int16_t>, Picture> resourcePictures;
+    std::map<std::int32_t, std::vector<std::uint8_t>> resourceData;
 
     // Shell items: an identifier list the folder dialog can return; with no path it is a virtual item.
     std::uintptr_t addItem(std::optional<std::string> path);
@@ -141,6 +164,11 @@ public:
     std::vector<PrintDialogRun> printDialogs;
     std::vector<FileDialogRun> fileDialogs;
     std::vector<SentMessage> sentMessages;
+    std::vector<ShellExecuteInfoRecord> shellRequests;  // as the shell received them
+    std::vector<ShellAboutRun> shellAbouts;
+    std::vector<ResourceLoad> resourceLoads;
+    std::size_t liveHandles() const { return handles_.size(); }
+    std::map<std::uintptr_t, int> handleCloses;
     // Blocks handed out and not yet freed, and how often each block or list was freed.
     std::size_t liveLocalBlocks() const { return localBlocks_.size(); }
     std::map<std::uintptr_t, int> localFrees;
@@ -176,6 +204,10 @@ public:
     bool ChooseFontA(ChooseFontRecord& record) override;
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override;
+    bool ShellExecuteExA(ShellExecuteInfoRecord& record) override;
+    std::int32_t ShellAboutA(WindowHandle hwnd, const std::string& app, const std::string& otherStuff,
+                             std::int32_t hIcon) override;
+    bool CloseHandle(std::uintptr_t handle) override;
     void CoTaskMemFree(std::uintptr_t block) override;
     std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override;
     std::uintptr_t LocalFree(std::uintptr_t block) override;
@@ -187,6 +219,9 @@ public:
     std::int32_t CreatePrinterDC() override;
     bool DeleteDC(std::int32_t hdc) override;
     String LibraryPath() override;
+    String LoadResString(std::int32_t id) override;
+    Picture LoadResPicture(std::int32_t id, std::int16_t kind) override;
+    std::vector<std::uint8_t> LoadResData(std::int32_t id, const Variant& type) override;
     std::string ToAnsi(std::u16string_view text) override;
     String FromAnsi(std::string_view text) override;
 
@@ -215,6 +250,8 @@ private:
     std::map<std::uintptr_t, std::unique_ptr<char[]>> globalBlocks_;
     std::set<std::int32_t> deviceContexts_;
     std::int32_t nextDeviceContext_ = 0x21010;
+    std::set<std::uintptr_t> handles_;
+    std::uintptr_t nextHandle_ = 0x700;
     std::map<std::string, std::vector<Failure>> pending_;
     std::vector<std::string> calls_;
     std::vector<LoggedCall> log_;

@@ -23,6 +23,10 @@ public:
     bool ChooseFontA(ChooseFontRecord& record) override;
     std::uintptr_t SHBrowseForFolderA(BrowseInfoRecord& record) override;
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override;
+    bool ShellExecuteExA(ShellExecuteInfoRecord& record) override;
+    std::int32_t ShellAboutA(WindowHandle hwnd, const std::string& app, const std::string& otherStuff,
+                             std::int32_t hIcon) override;
+    bool CloseHandle(std::uintptr_t handle) override;
     void CoTaskMemFree(std::uintptr_t block) override;
     std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override;
     std::uintptr_t LocalFree(std::uintptr_t block) override;
@@ -34,6 +38,9 @@ public:
     std::int32_t CreatePrinterDC() override;
     bool DeleteDC(std::int32_t hdc) override;
     String LibraryPath() override;
+    String LoadResString(std::int32_t id) override;
+    Picture LoadResPicture(std::int32_t id, std::int16_t kind) override;
+    std::vector<std::uint8_t> LoadResData(std::int32_t id, const Variant& type) override;
     std::string ToAnsi(std::u16string_view text) override;
     String FromAnsi(std::string_view text) override;
 };

@@ -35,6 +35,12 @@ public:
     bool SHGetPathFromIDListA(std::uintptr_t idList, char* path) override {
         return inner_.SHGetPathFromIDListA(idList, path);
     }
+    bool ShellExecuteExA(ShellExecuteInfoRecord& record) override { return inner_.ShellExecuteExA(record); }
+    std::int32_t ShellAboutA(WindowHandle hwnd, const std::string& app, const std::string& otherStuff,
+                             std::int32_t hIcon) override {
+        return inner_.ShellAboutA(hwnd, app, otherStuff, hIcon);
+    }
+    bool CloseHandle(std::uintptr_t handle) override { return inner_.CloseHandle(handle); }
     void CoTaskMemFree(std::uintptr_t block) override { inner_.CoTaskMemFree(block); }
     std::uintptr_t LocalAlloc(std::uint32_t flags, std::size_t bytes) override { return inner_.LocalAlloc(flags, bytes); }
     std::uintptr_t LocalFree(std::uintptr_t block) override { return inner_.LocalFree(block); }
@@ -48,6 +54,11 @@ public:
     std::int32_t CreatePrinterDC() override { return inner_.CreatePrinterDC(); }
     bool DeleteDC(std::int32_t hdc) override { return inner_.DeleteDC(hdc); }
     String LibraryPath() override { return inner_.LibraryPath(); }
+    String LoadResString(std::int32_t id) override { return inner_.LoadResString(id); }
+    Picture LoadResPicture(std::int32_t id, std::int16_t kind) override { return inner_.LoadResPicture(id, kind); }
+    std::vector<std::uint8_t> LoadResData(std::int32_t id, const Variant& type) override {
+        return inner_.LoadResData(id, type);
+    }
     std::string ToAnsi(std::u16string_view text) override { return inner_.ToAnsi(text); }
     String FromAnsi(std::string_view text) override { return inner_.FromAnsi(text); }
 
