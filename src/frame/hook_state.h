@@ -19,6 +19,8 @@ struct HookState {
     HeldObject PreviewSender;
     HeldObject PreviewHost;
     WindowHandle PreviewHostParent = 0;
+    // The root object's shared reference.
+    HeldObject BuddyObjectGlobal;
 
     // The platform of the dialog that is running on this thread: the hooks reach the system through it.
     Platform* platform = nullptr;
@@ -28,6 +30,7 @@ struct HookState {
     void forEachReference(Visit&& visit) {
         visit(PreviewSender);
         visit(PreviewHost);
+        visit(BuddyObjectGlobal);
     }
 };
 
