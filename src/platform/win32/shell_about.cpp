@@ -3,13 +3,14 @@
 #include <shellapi.h>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace cz::win32 {
 
 std::int32_t Win32Platform::ShellAboutA(WindowHandle hwnd, const std::string& app, const std::string& otherStuff,
                                         std::int32_t hIcon) {
-    return ::ShellAboutA(toHwnd(hwnd), app.c_str(), otherStuff.c_str(), static_cast<HICON>(LongToHandle(hIcon)));
+    return systemFunction<decltype(&::ShellAboutA)>(kShell, "ShellAboutA")(toHwnd(hwnd), app.c_str(), otherStuff.c_str(), static_cast<HICON>(LongToHandle(hIcon)));
 }
 
 }  // namespace cz::win32

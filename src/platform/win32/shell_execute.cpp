@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_platform.h"
 
 namespace cz::win32 {
@@ -50,7 +51,7 @@ bool Win32Platform::ShellExecuteExA(ShellExecuteInfoRecord& record) {
     sei.hIcon = static_cast<HANDLE>(LongToHandle(record.hIcon));
     sei.hProcess = reinterpret_cast<HANDLE>(record.hProcess);
 
-    BOOL done = ::ShellExecuteExA(&sei);
+    BOOL done = systemFunction<decltype(&::ShellExecuteExA)>(kShell, "ShellExecuteExA")(&sei);
     // The shell's result codes are small numbers, whatever the pointer size.
     record.hInstApp = HandleToLong(sei.hInstApp);
     record.hProcess = reinterpret_cast<std::uintptr_t>(sei.hProcess);
