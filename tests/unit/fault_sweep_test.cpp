@@ -24,6 +24,8 @@
 #include "frame/errors.h"
 #include "frame/hook_state.h"
 #include "print/print_dialog.h"
+#include "frame/root_object.h"
+#include "shell/file_properties.h"
 
 namespace cz {
 namespace {
@@ -138,12 +140,16 @@ void raiseNeedsLibraryPath(const sim::LoggedCall& c, Outcome& e) {
         e = {"client error", hex(kFirstFault), {}};
     }
 }
+// The classes without a handler: every failure reaches the client unchanged, nothing is reported.
+void reachesClient(const sim::LoggedCall&, Outcome& e) { e = {"client error", hex(kFirstFault), {}}; }
 std::vector<ClassSweep> Classes() {
     using Bff = clsZqPickerBFFA;
     using Colour = clsZqPickerColorDialogA;
     using Print = clsZqPickerPrintDialogA;
     using Font = clsZqPickerFontDialogA;
     using File = clsZqPickerFileOpenSaveA;
+    using Root = clsZqChooser10A;
+    using Pps = clsZqPickerFilePpsA;
     return {
         {"clsZqPickerBFFA", class_constant::BrowseForFolder, {
             GET(Bff, Flags), PUT(Bff, Flags, 5), GET(Bff, DialogTitle), PUT(Bff, DialogTitle, u"t"),
@@ -298,14 +304,92 @@ std::vector<ClassSweep> Classes() {
             PUT(File, PreviewObject, s.font()),
             {"put_HWndOwner", [](Scenario& s) { File o{s.f.sim}; s.start(); o.HWndOwner(kOwner); return std::string(); },
              raisesOnOwnerTest(eErrFileOpenSaveDialog_InvalidWindowHandle), {}},
-            {"FarProc", [](Scenario& s) { File o{s.f.sim}; s.start(); return text(o.FarProc(0x401000)); }, {}, {}},
+            PUT(File, ShowPreview, True),
+            {"Init", [](Scenario& s) {
+                 File o{s.f.sim};
+                 s.start();
+                 o.Init(u"All|*.*", 1, u"C:\\", u"a.txt", u"t", kOwner, 0, False, nullptr);
+                 return std::string();
+             },
+             raisesOnOwnerTest(eErrFileOpenSaveDialog_InvalidWindowHandle), {}},
+            {"Show", [](Scenario& s) {
+                 File o{s.f.sim};
+                 o.Flags(eFileOpenSaveFlag_AllowMultiselect);
+                 o.Filter(u"Text|*.txt|All|*.*");
+                 s.f.sim.fileUser = [](OpenFileNameRecord& rec, WindowHandle) {
+                     using namespace std::string_literals;
+                     return sim::SimPlatform::writeResult(rec.lpstrFile, rec.nMaxFile, u"C:\\Data\0a.txt\0b.txt\0"s);
+                 };
+                 s.start();
+                 std::string shown = text(o.Show(eDialogType_OpenFile));
+                 return shown + " " + text(o.FileCount()) + " " + text(o.GetNextFileName(2));
+             },
+             // A dialog that fails is reported and changes nothing.
+             [](const sim::LoggedCall& c, Outcome& e) {
+                 if (c.operation == "GetOpenFileNameA") e.result = text(False) + " 0 \"\"";
+             }, {}},
+            {"Show", [](Scenario& s) {
+                 File o{s.f.sim};
+                 o.CenterDialog(True);
+                 o.DefaultExt(u"txt");
+                 s.f.sim.fileUser = [](OpenFileNameRecord& rec, WindowHandle) {
+                     return sim::SimPlatform::writeResult(rec.lpstrFile, rec.nMaxFile, u"C:\\Data\\new.txt");
+                 };
+                 s.start();
+                 std::string shown = text(o.Show(eDialogType_SaveFile));
+                 return shown + " " + text(o.FileName());
+             },
+             // The centring runs in the dialog's hook: its failures are not reported.
+             [](const sim::LoggedCall& c, Outcome& e) {
+                 if (c.operation == "GetSaveFileNameA") e.result = text(False) + " \"\"";
+             }, "save, centred"},
+            {"FarProc", [](Scenario& s) { File o{s.f.sim}; s.start(); return text(o.FarProc(0x1234)); }, {}, {}},
+            {"GetNextFileName", [](Scenario& s) { File o{s.f.sim}; o.FileName(u"a"); s.start(); return text(o.GetNextFileName(1)); }, {}, {}},
+        }},
+        {"clsZqChooser10A", u"", {
+            {"get_GetProStdProperties", [](Scenario& s) { Root o{s.f.sim}; s.start(); return std::string(o.GetProStdProperties() ? "object" : "none"); }, reachesClient, {}},
+            {"get_GetProResStrings", [](Scenario& s) { Root o{s.f.sim}; s.start(); return text(o.GetProResStrings(101)); }, reachesClient, {}},
+            {"get_GetProResPicture", [](Scenario& s) { Root o{s.f.sim}; s.start(); return std::string(o.GetProResPicture(101, 0) ? "picture" : "none"); }, reachesClient, {}},
+            {"get_GetProResData", [](Scenario& s) { Root o{s.f.sim}; s.start(); return std::to_string(o.GetProResData(101, Variant(std::int32_t{10})).size()); }, reachesClient, {}},
+            {"About", [](Scenario& s) {
+                 s.f.sim.registerClass(u"ZqPillar10.clsZqPillar10A", [] { return std::make_shared<test::RecordingObject>(); });
+                 Root o{s.f.sim};
+                 s.start();
+                 return text(o.About());
+             },
+             // The framework call reports for itself, also its call on the object it could not make,
+             // and About still returns 0.
+             [](const sim::LoggedCall& c, Outcome& e) {
+                 const std::string about = narrow(class_constant::FrameworkCalls) + ".AppAboutZqfx_Pro ";
+                 e.reports = {about + hex(kFirstFault)};
+                 if (c.operation == "CreateObject") e.reports.push_back(about + hex(runtime_error::ObjectNotSet));
+                 if (c.operation == "LibraryPath") reachesClient(c, e);
+             }, {}},
+            {"get_BuddyObjectGlobal", [](Scenario& s) { Root o{s.f.sim}; s.start(); return std::string(o.BuddyObjectGlobal() ? "object" : "none"); }, reachesClient, {}},
+            {"putref_BuddyObjectGlobal", [](Scenario& s) { Root o{s.f.sim}; s.start(); o.BuddyObjectGlobal(s.font()); o.BuddyObjectGlobal(nullptr); return std::string(); }, reachesClient, {}},
+        }},
+        {"clsZqPickerFilePpsA", u"", {
+            {"ShowProperties", [](Scenario& s) { Pps o{s.f.sim}; s.start(); return text(o.ShowProperties(u"C:\\a.txt", kOwner)); }, reachesClient, {}},
+            {"ShowProperties", [](Scenario& s) {
+                 Pps o{s.f.sim};
+                 s.f.sim.shellUser = [&s](ShellExecuteInfoRecord& rec) {
+                     rec.hInstApp = 42;
+                     rec.hProcess = s.f.sim.addProcessHandle();
+                     return true;
+                 };
+                 s.start();
+                 return text(o.ShowProperties(u"C:\\a.txt", kOwner));
+             }, reachesClient, "a process handle to close"},
+            {"DisplayFileProperties", [](Scenario& s) { Pps o{s.f.sim}; s.start(); o.DisplayFileProperties(kOwner, u"C:\\a.txt"); return std::string(); }, reachesClient, {}},
+            {"ShowAbout", [](Scenario& s) { Pps o{s.f.sim}; s.start(); o.ShowAbout(kOwner, u"App", u"Text"); return std::string(); }, reachesClient, {}},
+            {"FarProc", [](Scenario& s) { File o{s.f.sim}; s.start(); return text(o.FarProc(0x401000)); }, reachesClient, {}},
         }},
     };
 }
 
 bool IsRelease(const std::string& operation) {
     return operation == "LocalFree" || operation == "GlobalFree" || operation == "CoTaskMemFree" ||
-           operation == "DeleteDC";
+           operation == "DeleteDC" || operation == "CloseHandle";
 }
 
 struct Observed {

@@ -13,6 +13,7 @@ bool SimPlatform::writeResult(String& buffer, std::uint32_t capacity, std::u16st
 }
 
 bool SimPlatform::runFileDialog(OpenFileNameRecord& record, bool save) {
+    DialogOpen open{*this};
     FileDialogRun run{record, save, openDialog(), 0, {}};
     // The explorer-style dialog hands its hook a child dialog inside the real one; the old style hands
     // it the dialog itself.
