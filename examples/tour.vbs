@@ -129,7 +129,9 @@ WScript.Echo ""
 WScript.Echo "File open dialog, multiple selection"
 Dim fso, samples, sample, files, i
 Set fso = CreateObject("Scripting.FileSystemObject")
-samples = shell.ExpandEnvironmentStrings("%TEMP%") & "\Chooser10 tour samples"
+' The temporary folder from the file system object: Wine's ExpandEnvironmentStrings returns a string
+' with its NUL inside, which cuts whatever is appended to it.
+samples = fso.GetSpecialFolder(2) & "\Chooser10 tour samples"
 If Not fso.FolderExists(samples) Then fso.CreateFolder samples
 For Each sample In Array("sample 1.txt", "sample 2.txt", "sample 3.txt", "notes.log", "picture.bmp")
     fso.CreateTextFile(samples & "\" & sample, True).Close

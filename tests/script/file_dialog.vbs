@@ -6,7 +6,7 @@
 ' expect-dialog: 1 caption="Pick three" centred
 ' expect-dialog: 2 caption="Pick one" not-centred
 
-Dim fso, folder, f, r, i, kind, paths, e
+Dim fso, folder, f, r, i, kind, paths, e, name
 Set fso = CreateObject("Scripting.FileSystemObject")
 folder = "C:\Chooser10 script files"
 If Not fso.FolderExists(folder) Then fso.CreateFolder folder
@@ -61,5 +61,7 @@ CheckInteger f.FileCount, 1, "FileCount kept"
 r = ShowChecked(f, 2, "Show")
 CheckBoolean r, False, "Show with a dialog type that is neither open nor save"
 
+On Error Resume Next  ' the dialog may still hold the folder open
 fso.DeleteFolder folder, True
+On Error GoTo 0
 Summary

@@ -210,7 +210,10 @@ TEST(ThreadReferences, BuddyObjectGlobalIsReleasedWhenTheThreadsApartmentEnds) {
     EXPECT_GE(heldAfterPut, 1) << "kept for the thread after its root object went";
     EXPECT_EQ(client.references(), 0) << "released when the apartment ended";
     EXPECT_EQ(client.releases(), client.addRefs());
-    EXPECT_EQ(AskCanUnloadNow(), S_OK);
+    // Nothing holds the library now: the thread's CoUninitialize may already have unloaded it.
+    if (GetModuleHandleW(L"Chooser10.dll")) {
+        EXPECT_EQ(AskCanUnloadNow(), S_OK);
+    }
 }
 
 TEST(ThreadReferences, BuddyObjectGlobalOfAThreadThatEndsWithoutCoUninitializeIsNeverReleasedTwice) {
