@@ -14,6 +14,7 @@
 #include "chooser_classes.h"
 #include "com_client.h"
 #include "dialog_driver.h"
+#include "shown.h"
 
 namespace cz::testing {
 namespace {
@@ -53,25 +54,6 @@ std::wstring Text(const DispResult& r) {
     EXPECT_EQ(r.value.vt(), VT_BSTR);
     return r.value.str();
 }
-
-// Show's result, which must be exactly the automation boolean: -1 for True, 0 for False.
-::testing::AssertionResult ShowReturned(const DispResult& shown, VARIANT_BOOL expected) {
-    if (shown.hr != S_OK)
-        return ::testing::AssertionFailure() << "Show failed: 0x" << std::hex << shown.error() << " "
-                                             << Narrow(shown.description);
-    if (shown.value.vt() != VT_BOOL) return ::testing::AssertionFailure() << "Show returned type " << shown.value.vt();
-    if (V_BOOL(&*shown.value) != expected)
-        return ::testing::AssertionFailure() << "Show returned " << V_BOOL(&*shown.value) << ", expected " << expected;
-    return ::testing::AssertionSuccess();
-}
-
-// One Show of the object with the watcher acting on its dialog.
-struct Shown {
-    DispResult result;
-    WatchReport report;
-
-    const DialogSnapshot& dialog() const { return report.dialogs.at(0); }
-};
 
 Shown ShowWith(const Late& colour, DialogWatcher::Action action) {
     Shown s;

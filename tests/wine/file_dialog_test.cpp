@@ -18,6 +18,7 @@
 #include "chooser_classes.h"
 #include "com_client.h"
 #include "dialog_driver.h"
+#include "shown.h"
 
 namespace cz::testing {
 namespace {
@@ -92,22 +93,6 @@ LONG Number(const DispResult& r) {
     if (FAILED(VariantChangeType(copy.get(), copy.get(), 0, VT_I4))) return 0x7EADBEEF;
     return V_I4(copy.get());
 }
-
-::testing::AssertionResult ShowReturned(const DispResult& shown, VARIANT_BOOL expected) {
-    if (shown.hr != S_OK)
-        return ::testing::AssertionFailure() << "Show failed: 0x" << std::hex << shown.error() << " "
-                                             << Narrow(shown.description);
-    if (shown.value.vt() != VT_BOOL) return ::testing::AssertionFailure() << "Show returned type " << shown.value.vt();
-    if (V_BOOL(&*shown.value) != expected)
-        return ::testing::AssertionFailure() << "Show returned " << V_BOOL(&*shown.value) << ", expected " << expected;
-    return ::testing::AssertionSuccess();
-}
-
-struct Shown {
-    DispResult result;
-    WatchReport report;
-    const DialogSnapshot& dialog() const { return report.dialogs.at(0); }
-};
 
 Shown ShowWith(const Late& file, LONG dialogType, DialogWatcher::Action action) {
     Shown s;

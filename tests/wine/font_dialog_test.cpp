@@ -18,6 +18,7 @@
 #include "chooser_classes.h"
 #include "com_client.h"
 #include "dialog_driver.h"
+#include "shown.h"
 #include "print_system.h"
 
 namespace cz::testing {
@@ -73,22 +74,6 @@ double Points(const DispResult& r) {
     EXPECT_EQ(r.value.vt(), VT_CY);
     return r.value.vt() == VT_CY ? static_cast<double>(r.value->cyVal.int64) / 10000 : -1;
 }
-
-::testing::AssertionResult ShowReturned(const DispResult& shown, VARIANT_BOOL expected) {
-    if (shown.hr != S_OK)
-        return ::testing::AssertionFailure() << "Show failed: 0x" << std::hex << shown.error() << " "
-                                             << Narrow(shown.description);
-    if (shown.value.vt() != VT_BOOL) return ::testing::AssertionFailure() << "Show returned type " << shown.value.vt();
-    if (V_BOOL(&*shown.value) != expected)
-        return ::testing::AssertionFailure() << "Show returned " << V_BOOL(&*shown.value) << ", expected " << expected;
-    return ::testing::AssertionSuccess();
-}
-
-struct Shown {
-    DispResult result;
-    WatchReport report;
-    const DialogSnapshot& dialog() const { return report.dialogs.at(0); }
-};
 
 Shown ShowWith(const Late& dialog, DialogWatcher::Action action) {
     Shown s;

@@ -15,6 +15,7 @@
 #include "chooser_classes.h"
 #include "com_client.h"
 #include "dialog_driver.h"
+#include "shown.h"
 #include "print_system.h"
 
 namespace cz::testing {
@@ -55,21 +56,6 @@ void Put(const Late& o, const wchar_t* name, LONG value) {
     const bool sixteen = n == L"Copies" || n == L"FromPage" || n == L"ToPage" || n == L"Min" || n == L"Max";
     ASSERT_EQ(o.put(name, sixteen ? Var::I2(static_cast<short>(value)) : Var::I4(value)).hr, S_OK) << Narrow(name);
 }
-
-::testing::AssertionResult ShowReturned(const DispResult& shown, VARIANT_BOOL expected) {
-    if (shown.hr != S_OK)
-        return ::testing::AssertionFailure() << "Show failed: 0x" << std::hex << shown.error() << " "
-                                             << Narrow(shown.description);
-    if (shown.value.vt() != VT_BOOL) return ::testing::AssertionFailure() << "Show returned type " << shown.value.vt();
-    if (V_BOOL(&*shown.value) != expected)
-        return ::testing::AssertionFailure() << "Show returned " << V_BOOL(&*shown.value) << ", expected " << expected;
-    return ::testing::AssertionSuccess();
-}
-
-struct Shown {
-    DispResult result;
-    WatchReport report;
-};
 
 // What the watcher saw, for a failure message.
 std::string Seen(const WatchReport& r) {

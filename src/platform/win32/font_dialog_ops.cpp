@@ -19,7 +19,9 @@ static_assert(sizeof(LOGFONTA::lfFaceName) == sizeof(LogFontRecord::lfFaceName))
 
 namespace {
 
-void toSystem(const LogFontRecord& from, LOGFONTA& to) {
+// The record and the system's LOGFONT hold the same fields under the same names, both ways.
+template <class From, class To>
+void copyFields(const From& from, To& to) {
     to.lfHeight = from.lfHeight;
     to.lfWidth = from.lfWidth;
     to.lfEscapement = from.lfEscapement;
@@ -33,23 +35,15 @@ void toSystem(const LogFontRecord& from, LOGFONTA& to) {
     to.lfClipPrecision = from.lfClipPrecision;
     to.lfQuality = from.lfQuality;
     to.lfPitchAndFamily = from.lfPitchAndFamily;
+}
+
+void toSystem(const LogFontRecord& from, LOGFONTA& to) {
+    copyFields(from, to);
     std::memcpy(to.lfFaceName, from.lfFaceName.data(), sizeof(to.lfFaceName));
 }
 
 void fromSystem(const LOGFONTA& from, LogFontRecord& to) {
-    to.lfHeight = from.lfHeight;
-    to.lfWidth = from.lfWidth;
-    to.lfEscapement = from.lfEscapement;
-    to.lfOrientation = from.lfOrientation;
-    to.lfWeight = from.lfWeight;
-    to.lfItalic = from.lfItalic;
-    to.lfUnderline = from.lfUnderline;
-    to.lfStrikeOut = from.lfStrikeOut;
-    to.lfCharSet = from.lfCharSet;
-    to.lfOutPrecision = from.lfOutPrecision;
-    to.lfClipPrecision = from.lfClipPrecision;
-    to.lfQuality = from.lfQuality;
-    to.lfPitchAndFamily = from.lfPitchAndFamily;
+    copyFields(from, to);
     std::memcpy(to.lfFaceName.data(), from.lfFaceName, sizeof(from.lfFaceName));
 }
 
