@@ -46,8 +46,17 @@ Prop "Flags", o.Flags : Prop "HWndOwner", o.HWndOwner : Prop "Copies", o.Copies 
 Prop "ToPage", o.ToPage : Prop "Min", o.Min : Prop "Max", o.Max : Prop "PrintRange", o.PrintRange
 Prop "HDC", o.HDC
 
+' The root object describes the library through its application object.
+Dim root, app
+Set root = CreateObject("Chooser10.clsZqChooser10A")
+Set app = root.GetProStdProperties
+WScript.Echo "clsZqChooser10A (library root object): its application object"
+Prop "Title", app.Title : Prop "EXEName", app.EXEName : Prop "Path", app.Path
+Prop "Version", app.Major & "." & app.Minor & "." & app.Revision : Prop "FileDescription", app.FileDescription
+Prop "BuddyObjectGlobal", root.BuddyObjectGlobal
+
 Dim progId
-For Each progId In Array("clsZqChooser10A", "clsZqPickerFilePpsA", "clsZqPickerAdvancedA", "clsZqPickerGeneralA")
+For Each progId In Array("clsZqPickerFilePpsA", "clsZqPickerAdvancedA", "clsZqPickerGeneralA")
     Set o = CreateObject("Chooser10." & progId)
     WScript.Echo progId & ": created"
     Set o = Nothing
@@ -157,6 +166,30 @@ If files.Show(1) Then
     WScript.Echo "  Show = True, FileName = " & files.FileName & " (DefaultExt ""txt"" appended), FileTitle = " & files.FileTitle
 Else
     WScript.Echo "  Show = False (cancelled)"
+End If
+
+' The shell's about box with the script's own texts, then the framework's about box for the library.
+WScript.Echo ""
+WScript.Echo "Shell about box"
+Dim shellServices, result
+Set shellServices = CreateObject("Chooser10.clsZqPickerFilePpsA")
+result = shellServices.ShowAbout(0, "Chooser10 Tour", "The shell's about box, shown for a script")
+WScript.Echo "  ShowAbout returned " & TypeName(result) & " (always Empty)"
+
+WScript.Echo ""
+WScript.Echo "Framework about box"
+WScript.Echo "  About = " & root.About() & " (always 0)"
+
+' The shell's properties sheet of one of the sample files. ShowProperties returns the shell's code: above
+' 32 when the sheet was started (it then stays open on its own), else the shell's error code.
+WScript.Echo ""
+WScript.Echo "File properties of " & samples & "\sample 1.txt"
+result = shellServices.ShowProperties(samples & "\sample 1.txt", 0)
+If result > 32 Then
+    WScript.Echo "  ShowProperties = " & result & ": the shell opened the properties sheet"
+Else
+    WScript.Echo "  ShowProperties = " & result & ": the shell's error code, no sheet opened " & _
+        "(Wine 8.0's shell has no ""properties"" verb: it answers 11)"
 End If
 
 ' An owner window that does not exist is refused with the class's own error.

@@ -1,8 +1,11 @@
 // A client whose process ends while the library is in use: run by the thread tests, which read its exit
-// code. It ends by returning kReachedTheEnd from main, so any other code means the process crashed on
-// its way out (or never got there).
+// code. It ends with kReachedTheEnd (returned from main, or given to ExitProcess), so any other code
+// means the process crashed on its way out (or never got there).
 //   thread_exit_client threads-running   threads that hold objects still run when the process exits
 //   thread_exit_client objects-alive     the main thread exits with objects alive and COM initialised
+//   thread_exit_client exit-process      the same, but ExitProcess from inside main, nothing released
+// In every case every per-thread reference of the library is live (thread_references.h), and while it
+// is, the library must say it cannot unload (exit code 5 otherwise).
 #include <windows.h>
 #include <ole2.h>
 
@@ -12,6 +15,7 @@
 #include "chooser_classes.h"
 #include "com_client.h"
 #include "counting_object.h"
+#include "thread_references.h"
 
 using namespace cz::testing;
 
@@ -19,17 +23,19 @@ namespace {
 
 constexpr int kReachedTheEnd = 42;
 
-// One object of every class, the colour object's shared title set and, where the library offers it, a
-// client object kept for the thread.
+// One object of every class with every per-thread reference live.
 std::vector<ComPtr<IDispatch>> UseEveryClass(CountingObject& client) {
     std::vector<ComPtr<IDispatch>> objects;
-    for (const auto& c : kAllClasses) {
-        objects.emplace_back();
-        if (FAILED(CreateByProgId(c.progId().c_str(), objects.back()))) ExitProcess(3);
-    }
-    Late(objects[2]).put(L"DialogTitle", Var::Str(L"held at exit"));
-    Late(objects[0]).putRef(L"BuddyObjectGlobal", Var::Dispatch(&client));
+    if (!HoldEveryThreadReference(objects, &client, &client)) ExitProcess(3);
     return objects;
+}
+
+// The library's own answer while it is in use.
+void ExpectItCannotUnload() {
+    using CanUnloadNow = HRESULT(STDAPICALLTYPE*)();
+    auto canUnloadNow = reinterpret_cast<CanUnloadNow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"Chooser10.dll"), "DllCanUnloadNow")));
+    if (!canUnloadNow || canUnloadNow() != S_FALSE) ExitProcess(5);
 }
 
 CountingObject client;  // outlives every thread: the process ends with it
@@ -54,12 +60,19 @@ int main(int argc, char** argv) {
             CloseHandle(CreateThread(nullptr, 0, holdObjectsForEver, reinterpret_cast<void*>(i), 0, nullptr));
         }
         if (WaitForMultipleObjects(4, ready, TRUE, 30000) != WAIT_OBJECT_0) return 4;
+        ExpectItCannotUnload();
         return kReachedTheEnd;
     }
     if (std::strcmp(argv[1], "objects-alive") == 0) {
         auto objects = UseEveryClass(client);
         for (auto& o : objects) o.Detach();  // still alive when the process ends
+        ExpectItCannotUnload();
         return kReachedTheEnd;
+    }
+    if (std::strcmp(argv[1], "exit-process") == 0) {
+        auto objects = UseEveryClass(client);
+        ExpectItCannotUnload();
+        ExitProcess(kReachedTheEnd);
     }
     return 2;
 }

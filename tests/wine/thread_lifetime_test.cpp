@@ -14,6 +14,7 @@
 #include "chooser_classes.h"
 #include "com_client.h"
 #include "counting_object.h"
+#include "thread_references.h"
 
 namespace cz::testing {
 namespace {
@@ -189,6 +190,10 @@ TEST(ProcessExit, TheMainThreadLeavesObjectsAliveAndComInitialised) {
     EXPECT_EQ(RunExitClient(L"objects-alive"), 42);
 }
 
+TEST(ProcessExit, ExitProcessFromMainWithObjectsAndThreadReferencesLive) {
+    EXPECT_EQ(RunExitClient(L"exit-process"), 42);
+}
+
 // A reference the library keeps for the thread (the root object's BuddyObjectGlobal): given back when
 // the thread's apartment ends, once. Every member that keeps a client's reference for the thread gets a
 // pair like these two, with a CountingObject (support/counting_object.h) as the client's object.
@@ -233,6 +238,159 @@ TEST(ThreadReferences, BuddyObjectGlobalOfAThreadThatEndsWithoutCoUninitializeIs
     EXPECT_GE(client.references(), 0) << "released once too often";
     EXPECT_LE(client.references(), 1);
     ExpectTheLibraryStillWorks();
+}
+
+TEST(ThreadReferences, EachThreadSeesOnlyItsOwnBuddyObjectGlobal) {
+    // Two threads at once: the first puts its object, the second finds Nothing and puts its own, and the
+    // first still finds its own afterwards.
+    CountingObject first, second;
+    HANDLE firstPut = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE secondPut = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    IDispatch* seenByFirstAfter = reinterpret_cast<IDispatch*>(1);
+    IDispatch* seenBySecondBefore = reinterpret_cast<IDispatch*>(1);
+    IDispatch* seenBySecondAfter = nullptr;
+    auto buddyOf = [](const Late& root) {
+        DispResult r = root.get(L"BuddyObjectGlobal");
+        EXPECT_EQ(r.hr, S_OK) << Narrow(r.description);
+        return r.value.vt() == VT_DISPATCH ? V_DISPATCH(&*r.value) : reinterpret_cast<IDispatch*>(2);
+    };
+    ApartmentThread a([&] {
+        ComPtr<IDispatch> root;
+        ASSERT_EQ(CreateByProgId(L"Chooser10.clsZqChooser10A", root), S_OK);
+        EXPECT_EQ(Late(root).putRef(L"BuddyObjectGlobal", Var::Dispatch(&first)).hr, S_OK);
+        SetEvent(firstPut);
+        WaitForSingleObject(secondPut, 20000);
+        ComPtr<IDispatch> another;  // a second root object of the same thread
+        ASSERT_EQ(CreateByProgId(L"Chooser10.clsZqChooser10A", another), S_OK);
+        seenByFirstAfter = buddyOf(Late(another));
+    });
+    ApartmentThread b([&] {
+        WaitForSingleObject(firstPut, 20000);
+        ComPtr<IDispatch> root;
+        ASSERT_EQ(CreateByProgId(L"Chooser10.clsZqChooser10A", root), S_OK);
+        seenBySecondBefore = buddyOf(Late(root));
+        EXPECT_EQ(Late(root).putRef(L"BuddyObjectGlobal", Var::Dispatch(&second)).hr, S_OK);
+        seenBySecondAfter = buddyOf(Late(root));
+        SetEvent(secondPut);
+    });
+    ASSERT_TRUE(a.Join());
+    ASSERT_TRUE(b.Join());
+    CloseHandle(firstPut);
+    CloseHandle(secondPut);
+    EXPECT_EQ(seenBySecondBefore, nullptr) << "the second thread saw the first thread's object";
+    EXPECT_EQ(seenBySecondAfter, static_cast<IDispatch*>(&second));
+    EXPECT_EQ(seenByFirstAfter, static_cast<IDispatch*>(&first)) << "the second thread's put reached the first";
+    EXPECT_EQ(first.references(), 0) << "each released when its own thread's apartment ended";
+    EXPECT_EQ(second.references(), 0);
+}
+
+// Exit paths: a thread that holds every per-thread reference the library keeps (BuddyObjectGlobal, the
+// file dialog's preview sender and host) ends in each way a client's thread can. While it holds them the
+// library must say it cannot unload, and a CoFreeUnusedLibraries of its own apartment must leave it
+// loaded; after the end nothing is released twice, nothing hangs, and DllCanUnloadNow says S_OK exactly
+// when nothing of the library is left.
+struct HeldThread {
+    CountingObject buddy, previewHost;
+    HRESULT canUnloadWhileHeld = E_FAIL;  // DllCanUnloadNow asked from another thread meanwhile
+    bool loadedAfterFreeUnused = false;   // the thread's own CoFreeUnusedLibrariesEx with the references live
+    LONG buddyHeld = 0, hostHeld = 0;     // references the library held after the thread let its objects go
+};
+
+// Runs the thread to its end; keepObjects leaves the thread's objects alive (the client leaks them) in
+// `kept`.
+void RunHeldThread(HeldThread& t, ThreadEnd end, std::vector<ComPtr<IDispatch>>* kept = nullptr) {
+    HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE asked = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    bool ready = false;
+    ApartmentThread thread([&] {
+        std::vector<ComPtr<IDispatch>> objects;
+        ready = HoldEveryThreadReference(objects, &t.buddy, &t.previewHost);
+        SetEvent(held);
+        WaitForSingleObject(asked, 20000);
+        if (kept) {
+            *kept = std::move(objects);
+        } else {
+            objects.clear();
+        }
+        CoFreeUnusedLibrariesEx(0, 0);
+        t.loadedAfterFreeUnused = LibraryLoaded();
+        t.buddyHeld = t.buddy.references();
+        t.hostHeld = t.previewHost.references();
+    }, end);
+    ASSERT_TRUE(thread.started());
+    EXPECT_EQ(WaitForSingleObject(held, 30000), WAIT_OBJECT_0);
+    t.canUnloadWhileHeld = AskCanUnloadNow();
+    SetEvent(asked);
+    EXPECT_TRUE(thread.Join()) << "the thread did not end";
+    CloseHandle(held);
+    CloseHandle(asked);
+    ASSERT_TRUE(ready) << "the thread could not make its references live";
+}
+
+void ExpectHeldWhileTheThreadRan(const HeldThread& t) {
+    EXPECT_EQ(t.canUnloadWhileHeld, S_FALSE) << "objects and references were live";
+    EXPECT_TRUE(t.loadedAfterFreeUnused) << "the thread's references still need the library";
+    EXPECT_EQ(t.buddyHeld, 1) << "BuddyObjectGlobal, kept for the thread";
+    EXPECT_EQ(t.hostHeld, 1) << "the preview host, kept for the thread";
+}
+
+TEST(ExitPaths, ThreadReferencesAreReleasedAtCoUninitializeAndTheLibraryThenUnloads) {
+    HeldThread t;
+    RunHeldThread(t, ThreadEnd::Uninitialize);
+    ExpectHeldWhileTheThreadRan(t);
+    EXPECT_EQ(t.buddy.references(), 0);
+    EXPECT_EQ(t.previewHost.references(), 0);
+    EXPECT_EQ(t.buddy.releases(), t.buddy.addRefs());
+    EXPECT_EQ(t.previewHost.releases(), t.previewHost.addRefs());
+    // The thread's CoUninitialize may have unloaded it already; if not, nothing of it is left.
+    if (LibraryLoaded()) {
+        EXPECT_EQ(AskCanUnloadNow(), S_OK);
+        CoFreeUnusedLibraries();
+    }
+    EXPECT_FALSE(LibraryLoaded());
+    ExpectTheLibraryStillWorks();
+}
+
+// A thread that ends with COM initialised: its references are abandoned at its end (releasing them
+// there would call other modules under the loader lock). The abandoned preview sender is one of the
+// library's own objects, so the library must go on saying it cannot unload.
+void ExpectAbandonedAtTheThreadsEnd(HeldThread& t) {
+    ExpectHeldWhileTheThreadRan(t);
+    EXPECT_EQ(t.buddy.references(), 1) << "released from the thread's end, or twice";
+    EXPECT_EQ(t.previewHost.references(), 1) << "released from the thread's end, or twice";
+    ASSERT_TRUE(LibraryLoaded());
+    EXPECT_EQ(AskCanUnloadNow(), S_FALSE) << "an abandoned object of the library is still alive";
+    CoFreeUnusedLibraries();
+    EXPECT_TRUE(LibraryLoaded());
+    ExpectTheLibraryStillWorks();
+}
+
+TEST(ExitPaths, ThreadReferencesOfAThreadThatEndsAfterCoFreeUnusedLibrariesAreAbandonedNotReleased) {
+    HeldThread t;
+    RunHeldThread(t, ThreadEnd::FreeUnusedLibraries);
+    ExpectAbandonedAtTheThreadsEnd(t);
+}
+
+TEST(ExitPaths, ThreadReferencesOfAThreadThatEndsWithComInitialisedAreAbandonedNotReleased) {
+    HeldThread t;
+    RunHeldThread(t, ThreadEnd::Nothing);
+    ExpectAbandonedAtTheThreadsEnd(t);
+}
+
+TEST(ExitPaths, ObjectsThatOutliveTheirThreadsApartmentKeepTheLibraryUntilReleased) {
+    HeldThread t;
+    std::vector<ComPtr<IDispatch>> kept;
+    RunHeldThread(t, ThreadEnd::Uninitialize, &kept);
+    EXPECT_EQ(t.canUnloadWhileHeld, S_FALSE);
+    EXPECT_TRUE(t.loadedAfterFreeUnused);
+    EXPECT_EQ(t.buddy.references(), 0) << "the thread's references go with its apartment";
+    EXPECT_EQ(t.previewHost.references(), 0);
+    ASSERT_TRUE(LibraryLoaded());
+    EXPECT_EQ(AskCanUnloadNow(), S_FALSE) << "the client still holds objects";
+    CoFreeUnusedLibraries();
+    EXPECT_TRUE(LibraryLoaded());
+    kept.clear();  // the client lets them go at last, from another thread
+    EXPECT_EQ(AskCanUnloadNow(), S_OK);
 }
 
 }  // namespace
