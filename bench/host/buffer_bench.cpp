@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "file/file_dialog.h"
 #include "platform/sim/sim_platform.h"
 
 namespace {
@@ -58,12 +59,42 @@ void MultipleSelectionBufferScanBaseline(benchmark::State& state) {
 }
 BENCHMARK(MultipleSelectionBufferScanBaseline);
 
-// ---- TO BE ADDED WITH THE FILE DIALOG'S PARSERS ------------------------------------------------------------
-// The file dialog's Show does not parse its buffers yet (another change builds it). When it lands, add here:
-//   - MultipleSelectionBufferParse: the parse of MultipleSelection() into FileName, FileTitle, SelectedPath,
-//     FileCount and the GetNextFileName list, through the class's own function;
-//   - FilterBufferBuild: the filter buffer built from FilterProperty() ("|" to NUL, double NUL at the end).
-// and compare each with the baseline above.
+// Show of a multiple-selection dialog whose user confirms the full buffer: the record with its filter,
+// file and title buffers, the call, and the parse into FileName, SelectedPath, FileCount and the list
+// GetNextFileName walks, through the class itself.
+void MultipleSelectionShowAndParse(benchmark::State& state) {
+    cz::sim::SimPlatform platform;
+    const std::u16string selection = MultipleSelection();
+    const std::u16string written = selection.substr(0, selection.find(std::u16string(2, u'\0')));
+    platform.fileUser = [&](cz::OpenFileNameRecord& rec, cz::WindowHandle) {
+        return cz::sim::SimPlatform::writeResult(rec.lpstrFile, rec.nMaxFile, written);
+    };
+    cz::clsZqPickerFileOpenSaveA file{platform};
+    file.Filter(FilterProperty());
+    file.Flags(cz::eFileOpenSaveFlag_Explorer | cz::eFileOpenSaveFlag_AllowMultiselect);
+    for (auto _ : state) {
+        platform.fileDialogs.clear();
+        benchmark::DoNotOptimize(file.Show(cz::eDialogType_OpenFile));
+    }
+    if (file.FileCount() < 3000) state.SkipWithError("the selection did not come back whole");
+    state.counters["files"] = file.FileCount();
+}
+BENCHMARK(MultipleSelectionShowAndParse);
+
+// The same Show cancelled: the buffers built (the filter buffer among them) and nothing parsed. The
+// difference to the one above is the parse.
+void FilterAndFileBuffersShowCancelled(benchmark::State& state) {
+    cz::sim::SimPlatform platform;
+    cz::clsZqPickerFileOpenSaveA file{platform};
+    file.Filter(FilterProperty());
+    file.Flags(cz::eFileOpenSaveFlag_Explorer | cz::eFileOpenSaveFlag_AllowMultiselect);
+    for (auto _ : state) {
+        platform.fileDialogs.clear();
+        benchmark::DoNotOptimize(file.Show(cz::eDialogType_OpenFile));
+    }
+}
+BENCHMARK(FilterAndFileBuffersShowCancelled);
+
 void FilterPropertyAnsi(benchmark::State& state) {
     cz::sim::SimPlatform platform;
     const std::u16string filter = FilterProperty();

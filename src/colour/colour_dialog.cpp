@@ -25,7 +25,7 @@ void clsZqPickerColorDialogA::HWndOwner(std::int32_t value) {
     hwndOwner_ = value;
 }
 
-String clsZqPickerColorDialogA::DialogTitle() const { return hookState().ColourDialogTitle; }
+const String& clsZqPickerColorDialogA::DialogTitle() const { return hookState().ColourDialogTitle; }
 void clsZqPickerColorDialogA::DialogTitle(const String& value) { hookState().ColourDialogTitle = value; }
 Bool clsZqPickerColorDialogA::CenterDialog() const { return hookState().ColourCenterDialog; }
 void clsZqPickerColorDialogA::CenterDialog(Bool value) { hookState().ColourCenterDialog = value; }

@@ -26,7 +26,7 @@ public:
     void InitialColour(std::int32_t value) { initialColour_ = value; }
     std::int32_t SelectedColour() const { return selectedColour_; }
     // Caption and centring are shared by every colour object of the thread (the hooks read them).
-    String DialogTitle() const;
+    const String& DialogTitle() const;
     void DialogTitle(const String& value);
     Bool CenterDialog() const;
     void CenterDialog(Bool value);

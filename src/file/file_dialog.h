@@ -67,30 +67,30 @@ public:
     void BuddyObject(Object value) { buddyObject_ = std::move(value); }
     Bool CenterDialog() const { return centerDialog_; }
     void CenterDialog(Bool value) { centerDialog_ = value; }
-    String DefaultExt() const { return defaultExt_; }
+    const String& DefaultExt() const { return defaultExt_; }
     void DefaultExt(const String& value) { defaultExt_ = value; }
     Bool ShowPreview() const { return showPreview_; }
     void ShowPreview(Bool value);
     std::int16_t DefaultFilter() const { return defaultFilter_; }
     void DefaultFilter(std::int16_t value) { defaultFilter_ = value; }
-    String DialogTitle() const { return dialogTitle_; }
+    const String& DialogTitle() const { return dialogTitle_; }
     void DialogTitle(const String& value) { dialogTitle_ = value; }
     std::int16_t FileCount() const { return fileCount_; }
-    String FileName() const { return fileName_; }
+    const String& FileName() const { return fileName_; }
     void FileName(const String& value) { fileName_ = value; }
-    String FileTitle() const { return fileTitle_; }
+    const String& FileTitle() const { return fileTitle_; }
     void FileTitle(const String& value) { fileTitle_ = value; }
-    String Filter() const { return filter_; }
+    const String& Filter() const { return filter_; }
     void Filter(const String& value) { filter_ = value; }
     std::int32_t Flags() const { return flags_; }
     void Flags(std::int32_t value) { flags_ = value; }
     std::int32_t HWndOwner() const { return hwndOwner_; }
     void HWndOwner(std::int32_t value);
-    String InitialDir() const { return initialDir_; }
+    const String& InitialDir() const { return initialDir_; }
     void InitialDir(const String& value) { initialDir_ = value; }
     std::int16_t MaxFileSize() const { return maxFileSize_; }
     void MaxFileSize(std::int16_t value) { maxFileSize_ = value; }
-    String SelectedPath() const { return selectedPath_; }
+    const String& SelectedPath() const { return selectedPath_; }
     // Hands a procedure address through unchanged, for the hook field of the dialog record.
     std::int32_t FarProc(std::int32_t pfn) const { return pfn; }
     void PreviewObject(Object value) { previewObject_ = std::move(value); }

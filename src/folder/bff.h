@@ -25,11 +25,11 @@ public:
 
     std::int32_t Flags() const { return flags_; }
     void Flags(std::int32_t value) { flags_ = value; }
-    String DialogTitle() const { return dialogTitle_; }
+    const String& DialogTitle() const { return dialogTitle_; }
     void DialogTitle(const String& value) { dialogTitle_ = value; }
-    String InitialPath() const { return initialPath_; }
+    const String& InitialPath() const { return initialPath_; }
     void InitialPath(const String& value) { initialPath_ = value; }
-    String SelectedPath() const { return selectedPath_; }
+    const String& SelectedPath() const { return selectedPath_; }
     std::int32_t HWndOwner() const { return hwndOwner_; }
     void HWndOwner(std::int32_t value);
 

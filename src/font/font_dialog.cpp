@@ -53,7 +53,7 @@ void clsZqPickerFontDialogA::HWndOwner(std::int32_t value) {
     hwndOwner_ = value;
 }
 
-String clsZqPickerFontDialogA::DialogTitle() const { return hookState().FontDialogTitle; }
+const String& clsZqPickerFontDialogA::DialogTitle() const { return hookState().FontDialogTitle; }
 void clsZqPickerFontDialogA::DialogTitle(const String& value) { hookState().FontDialogTitle = value; }
 Bool clsZqPickerFontDialogA::CenterDialog() const { return hookState().FontCenterDialog; }
 void clsZqPickerFontDialogA::CenterDialog(Bool value) { hookState().FontCenterDialog = value; }

@@ -61,7 +61,7 @@ public:
     Bool Show();
 
     // Caption and centring are shared by every font dialog object of the thread (the hook reads them).
-    String DialogTitle() const;
+    const String& DialogTitle() const;
     void DialogTitle(const String& value);
     Bool CenterDialog() const;
     void CenterDialog(Bool value);

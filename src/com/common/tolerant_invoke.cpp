@@ -11,15 +11,37 @@ namespace {
 
 using Word = std::uintptr_t;
 
+// What VariantInit does, without a call into the automation library on every argument.
+inline void makeEmpty(VARIANT& v) noexcept { v.vt = VT_EMPTY; }
+
+// Whether VariantClear has anything to release: the plain numeric types (and Empty, Null, a reference,
+// which owns nothing) need no call.
+inline bool ownsResources(VARTYPE vt) noexcept {
+    if (vt & VT_BYREF) return false;
+    switch (vt) {
+    case VT_EMPTY: case VT_NULL: case VT_I1: case VT_UI1: case VT_I2: case VT_UI2: case VT_I4: case VT_UI4:
+    case VT_INT: case VT_UINT: case VT_I8: case VT_UI8: case VT_R4: case VT_R8: case VT_CY: case VT_DATE:
+    case VT_BOOL: case VT_ERROR:
+        return false;
+    default:
+        return true;
+    }
+}
+
+inline void release(VARIANT& v) noexcept {
+    if (ownsResources(v.vt)) VariantClear(&v);
+    else makeEmpty(v);
+}
+
 void setMissing(VARIANT& v) {
-    VariantInit(&v);
+    makeEmpty(v);
     v.vt = VT_ERROR;
     v.scode = DISP_E_PARAMNOTFOUND;
 }
 
 // The value an omitted optional parameter without a default receives.
 HRESULT zeroValue(VARTYPE vt, VARIANT& target) {
-    VariantInit(&target);
+    makeEmpty(target);
     target.llVal = 0;
     if (vt == VT_BSTR) {
         target.bstrVal = SysAllocStringLen(L"", 0);
@@ -57,11 +79,11 @@ struct Argument {
 class Call {
 public:
     Call(const Member& member, const DISPPARAMS& params) noexcept : member_(member), params_(params) {
-        VariantInit(&result_);
+        makeEmpty(result_);
     }
     ~Call() {
-        for (unsigned j = 0; j < prepared_; ++j) VariantClear(&args_[j].local);
-        VariantClear(&result_);
+        for (unsigned j = 0; j < prepared_; ++j) release(args_[j].local);
+        release(result_);
     }
     Call(const Call&) = delete;
     Call& operator=(const Call&) = delete;
@@ -135,7 +157,7 @@ HRESULT Call::prepare(UINT* argError) noexcept {
     const auto& declared = member_.parameters;
     for (unsigned j = 0; j < declared.size(); ++j) {
         Argument& a = args_[j];
-        VariantInit(&a.local);
+        makeEmpty(a.local);
         a.local.llVal = 0;
         a.writeBack = nullptr;
         prepared_ = j + 1;
@@ -150,7 +172,7 @@ HRESULT Call::prepare(UINT* argError) noexcept {
 }
 
 void Call::placeLocal(const ParameterType& type, Argument& a) noexcept {
-    VariantInit(&a.pass);
+    makeEmpty(a.pass);
     if (!type.byRef) {
         a.pass = a.local;  // a view; local owns the value
     } else if (type.vt == VT_VARIANT) {
@@ -183,7 +205,7 @@ HRESULT Call::prepareGiven(const ParameterType& type, const VARIANT& given, Argu
     if (type.vt == VT_VARIANT) {
         if (!type.byRef) return readThrough(inner, a.pass);
         if (resolved.variable) {  // the member works on the caller's variable
-            VariantInit(&a.pass);
+            makeEmpty(a.pass);
             a.pass.vt = VT_BYREF | VT_VARIANT;
             a.pass.pvarVal = resolved.variable;
             return S_OK;
@@ -195,7 +217,7 @@ HRESULT Call::prepareGiven(const ParameterType& type, const VARIANT& given, Argu
     }
 
     if (type.byRef) {
-        VariantInit(&a.pass);
+        makeEmpty(a.pass);
         if (inner.vt == (VT_BYREF | type.vt)) {
             a.pass = inner;
             return S_OK;
@@ -251,7 +273,7 @@ HRESULT Call::invoke(void* instance) noexcept {
     }
     VARIANTARG resultArgument;
     if (member_.hasResult) {
-        VariantInit(&resultArgument);
+        makeEmpty(resultArgument);
         resultArgument.vt = static_cast<VARTYPE>(VT_BYREF | member_.resultVt);
         resultArgument.byref = resultAddress;
         pointers[n] = &resultArgument;
@@ -268,14 +290,14 @@ void Call::writeBack() noexcept {
         if (!a.writeBack || a.local.llVal == a.before) continue;
         VariantClear(a.writeBack);
         *a.writeBack = a.local;
-        VariantInit(&a.local);
+        makeEmpty(a.local);
     }
 }
 
 void Call::deliver(VARIANT* result) noexcept {
     if (!result) return;
     *result = result_;
-    VariantInit(&result_);
+    makeEmpty(result_);
 }
 
 // DISP_E_EXCEPTION with the member's code and the error information it left.
@@ -303,15 +325,34 @@ HRESULT checkParams(const DISPPARAMS* params) noexcept {
     return S_OK;
 }
 
+// A member without parameters whose result is one value (a property read, mostly): nothing to bind or
+// prepare, the value goes straight into the caller's result.
+HRESULT readWithoutArguments(const Member& member, void* instance, VARIANT* result, EXCEPINFO* exception) noexcept {
+    VARIANT value;
+    value.vt = member.resultVt;
+    value.llVal = 0;
+    const Word address = reinterpret_cast<Word>(&value.llVal);
+    const HRESULT hr = callWithWords(instance, member.vtableSlot, &address, 1);
+    if (FAILED(hr)) {
+        release(value);
+        return exceptionFrom(hr, exception);
+    }
+    if (result) *result = value;
+    else release(value);
+    return hr;
+}
+
 }  // namespace
 
 HRESULT invokeMember(const MemberTable& members, void* instance, DISPID id, WORD flags, DISPPARAMS* params,
                      VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept {
-    if (result) VariantInit(result);
+    if (result) makeEmpty(*result);
     const Member* member = members.find(id, flags);
     if (!member) return DISP_E_MEMBERNOTFOUND;
     HRESULT hr = checkParams(params);
     if (FAILED(hr)) return hr;
+    if (params->cArgs == 0 && member->parameters.empty() && member->hasResult && member->resultVt != VT_VARIANT)
+        return readWithoutArguments(*member, instance, result, exception);
     Call call(*member, *params);
     hr = call.bind(argError);
     if (SUCCEEDED(hr)) hr = call.prepare(argError);
