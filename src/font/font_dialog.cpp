@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "font/face_name.h"
 #include "font/font_values.h"
 #include "frame/errors.h"
 #include "frame/far_proc.h"
@@ -17,29 +18,6 @@ constexpr std::uint32_t kChooseFontSize = 60;
 constexpr std::uint8_t kStyleOn = 255;
 
 std::uint8_t StyleByte(const Variant& value) { return AsBoolean(value) ? kStyleOn : 0; }
-
-// The longest run of whole characters from the start of the text whose ANSI form has at most `limit`
-// bytes: a cut never splits a multi-byte character or a surrogate pair. The code pages are stateless, so
-// the form of a shorter run is a prefix of the whole text's form.
-std::string AnsiPrefix(Platform& platform, const String& text, std::size_t limit) {
-    std::string ansi = platform.ToAnsi(text);
-    if (ansi.size() <= limit) return ansi;
-    const std::u16string_view whole(text);
-    for (std::size_t characters = std::min(whole.size(), limit); characters > 0; --characters) {
-        const bool splitsPair = characters < whole.size() && whole[characters] >= 0xDC00 && whole[characters] <= 0xDFFF;
-        if (splitsPair) continue;
-        ansi = platform.ToAnsi(whole.substr(0, characters));
-        if (ansi.size() <= limit) return ansi;
-    }
-    return std::string();
-}
-
-// The face name the dialog returned: its bytes before the first NUL.
-String FaceName(Platform& platform, const LogFontRecord& logFont) {
-    const auto& field = logFont.lfFaceName;
-    const auto end = std::find(field.begin(), field.end(), '\0');
-    return platform.FromAnsi(std::string_view(field.data(), static_cast<std::size_t>(end - field.begin())));
-}
 
 }  // namespace
 

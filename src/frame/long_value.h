@@ -8,7 +8,7 @@
 
 namespace cz {
 
-// Integers and booleans as they are, Empty as 0, a number (or numeric text) rounded half to even. A
+// Integers and booleans as they are, Empty as 0, a number, currency or numeric text rounded half to even. A
 // value outside 32 bits fails with the runtime's overflow, anything else with its type mismatch.
 std::int32_t LongValue(const Variant& value);
 

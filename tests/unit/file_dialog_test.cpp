@@ -547,5 +547,18 @@ TEST(LongValue, CoercesAsTheRuntimeDoes) {
     EXPECT_THROW(LongValue(Missing{}), Failure);
 }
 
+TEST(LongValue, TakesBytesAndCurrencyAsTheRuntimeDoes) {
+    EXPECT_EQ(LongValue(std::uint8_t{200}), 200);
+    EXPECT_EQ(LongValue(Currency{25000}), 2);     // 2.5
+    EXPECT_EQ(LongValue(Currency{35000}), 4);     // 3.5
+    EXPECT_EQ(LongValue(Currency{-25000}), -2);
+    EXPECT_EQ(LongValue(Currency{-35000}), -4);
+    EXPECT_EQ(LongValue(Currency{-34999}), -3);
+    EXPECT_EQ(LongValue(Currency{21474836474999}), 2147483647);
+    EXPECT_EQ(LongValue(Currency{-21474836485000}), -2147483648);  // a half to the even neighbour
+    EXPECT_THROW(LongValue(Currency{21474836475000}), Failure);    // ... which is 2147483648
+    EXPECT_THROW(LongValue(Currency{-21474836485001}), Failure);
+}
+
 }  // namespace
 }  // namespace cz
