@@ -1,18 +1,28 @@
 # Sourced by the scripts that run Windows programs: a private Wine prefix under build/, a pinned locale,
 # no Mono/Gecko prompts, and a display (a private Xvfb when none is set).
 #
-# The prefix is 64-bit: this machine's kernel runs no 32-bit processes, so the Windows test tiers run the
-# 64-bit build of the library (see README, "Testing").
+# The prefix is 64-bit. CHOOSER_WINE_ARCH=32 (the 32-bit tier) picks the Wine folder of
+# scripts/lib/wine32-root, whose wine64 starts 32-bit programs under qemu-i386, and a prefix of its own;
+# WINE_SYSTEM_DIR is then syswow64, where the 32-bit regsvr32 and cscript live. Without it the tiers run
+# the 64-bit build of the library natively (this machine's kernel runs no 32-bit code).
 
 : "${CHOOSER_ROOT:=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
-export WINEPREFIX="${WINEPREFIX:-$CHOOSER_ROOT/build/wineprefix}"
+export CHOOSER_WINE_ARCH="${CHOOSER_WINE_ARCH:-64}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
-if [ -x /usr/lib/wine/wine64 ]; then WINE=/usr/lib/wine/wine64; else WINE=$(command -v wine64 || command -v wine); fi
+if [ "$CHOOSER_WINE_ARCH" = 32 ]; then
+  export WINEPREFIX="${WINEPREFIX:-$CHOOSER_ROOT/build/wineprefix32}"
+  WINE=$CHOOSER_ROOT/build/i386/wine/lib/wine/wine64
+  WINE_SYSTEM_DIR='C:\windows\syswow64'
+else
+  export WINEPREFIX="${WINEPREFIX:-$CHOOSER_ROOT/build/wineprefix}"
+  if [ -x /usr/lib/wine/wine64 ]; then WINE=/usr/lib/wine/wine64; else WINE=$(command -v wine64 || command -v wine); fi
+  WINE_SYSTEM_DIR='C:\windows\system32'
+fi
 WINESERVER=/usr/lib/wine/wineserver; [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
-export WINE WINESERVER
+export WINE WINESERVER WINE_SYSTEM_DIR
 
 # Makes the prefix once; later calls cost nothing. Without a window manager a closed dialog lingers
 # unless the X11 driver leaves windows unmanaged.
