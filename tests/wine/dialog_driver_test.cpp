@@ -201,6 +201,23 @@ TEST(DialogDriver, EscalatesPastADialogThatIgnoresCancelAndClose) {
     EXPECT_FALSE(report.leftOpen);
 }
 
+// A call slower than the watch (a loaded machine, emulation) shows its dialog after the timeout: it is
+// closed all the same, not left to block the call.
+TEST(DialogDriver, ClosesADialogThatShowsOnlyAfterTheWatchTimedOut) {
+    TemplateDialog dialog;
+    WatchOptions o;
+    o.timeoutMs = 200;
+    INT_PTR result = 0;
+    WatchReport report = WithDialog([&] {
+        Sleep(700);
+        result = dialog.show(L"Driver: late");
+    }, [](const Dialog&) {}, o);
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_TRUE(report.timedOut);
+    EXPECT_EQ(report.closedByWatcher, 1);
+    EXPECT_FALSE(report.leftOpen);
+}
+
 TEST(DialogDriver, AnActionThatThrowsIsReportedAndItsDialogStillCloses) {
     WatchOptions o;
     o.timeoutMs = 500;

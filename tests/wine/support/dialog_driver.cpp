@@ -208,13 +208,14 @@ void DialogWatcher::run() {
     auto stopped = [&] { return WaitForSingleObject(stopEvent_, 0) == WAIT_OBJECT_0; };
     auto pause = [&] { WaitForSingleObject(stopEvent_, options_.pollMs); };
     std::vector<HWND> handled;
+    bool noneYet = false;  // timed out before the call showed its dialog
 
     while (static_cast<int>(handled.size()) < options_.dialogs) {
         HWND hwnd = nullptr;
         while (now() < deadline && !(hwnd = findDialog(handled, false)) && !stopped()) pause();
         if (!hwnd) {
             // Stopped: the call that was to show a dialog has returned, and no dialog is open.
-            if (!stopped()) report_.timedOut = true;
+            if (!stopped()) report_.timedOut = noneYet = true;
             break;
         }
         handled.push_back(hwnd);
@@ -243,6 +244,11 @@ void DialogWatcher::run() {
             continue;
         }
         pause();
+    }
+    // A slow call may still show its dialog after the watch timed out: wait for it so it is closed too.
+    if (noneYet) {
+        const ULONGLONG until = now() + options_.closeGraceMs;
+        while (!stopped() && now() < until && !findDialog(handled, true)) pause();
     }
     closeLeftovers(options_.closeGraceMs);
 }
