@@ -48,6 +48,19 @@ public:
     virtual std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                        std::intptr_t lParam) = 0;
 
+    // The dialog's control with that identifier; 0 when there is none.
+    virtual WindowHandle GetDlgItem(WindowHandle dialog, std::int32_t id) = 0;
+    virtual bool GetClientRect(WindowHandle hwnd, Rect& rect) = 0;
+    // The record's length field must hold 44 before either call.
+    virtual bool GetWindowPlacement(WindowHandle hwnd, WindowPlacementRecord& placement) = 0;
+    virtual bool SetWindowPlacement(WindowHandle hwnd, const WindowPlacementRecord& placement) = 0;
+    // The window's previous parent; 0 when the call failed.
+    virtual WindowHandle SetParent(WindowHandle child, WindowHandle newParent) = 0;
+    // Whether the window was visible before the call.
+    virtual bool ShowWindow(WindowHandle hwnd, std::int32_t command) = 0;
+    // The notification header at the address a WM_NOTIFY message carries in its second parameter.
+    virtual NotifyHeader ReadNotifyHeader(std::intptr_t address) = 0;
+
     // Common dialogs (comdlg32): true when the user confirmed the dialog.
     virtual bool ChooseColorA(ChooseColorRecord& record) = 0;
     // True when the user confirmed the file dialog; the file and title buffers then hold what it wrote.

@@ -169,6 +169,37 @@ struct ShellExecuteInfoRecord {
     std::uintptr_t hProcess = 0;   // a process the request started, the caller's to close
 };
 
+// POINT.
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// WINDOWPLACEMENT: 44 bytes on every platform; `length` must hold 44 for the system to take it.
+struct WindowPlacementRecord {
+    std::uint32_t length = 0;
+    std::uint32_t flags = 0;
+    std::uint32_t showCmd = 0;
+    Point ptMinPosition;
+    Point ptMaxPosition;
+    Rect rcNormalPosition;
+    friend bool operator==(const WindowPlacementRecord&, const WindowPlacementRecord&) = default;
+};
+inline constexpr std::uint32_t kWindowPlacementSize = 44;
+
+// NMHDR, the header of every WM_NOTIFY message: 12 bytes in a 32-bit process. The sending window
+// crosses as a 32-bit handle, like every other.
+struct NotifyHeader {
+    WindowHandle hwndFrom = 0;
+    std::uintptr_t idFrom = 0;
+    std::int32_t code = 0;
+};
+
+// ShowWindow's commands.
+inline constexpr std::int32_t kShowHide = 0;        // SW_HIDE
+inline constexpr std::int32_t kShowNormal = 1;      // SW_SHOWNORMAL
+
 // Messages and flags the class logic sends or sets itself (the system headers name them as macros, so
 // they go by names of their own here).
 namespace msg {

@@ -21,6 +21,11 @@ struct Window {
     Rect rect;
     std::string caption;  // ANSI, as SetWindowTextA received it
     WindowHandle parent = 0;
+    std::int32_t controlId = 0;   // what GetDlgItem finds it by among its parent's children
+    std::optional<Rect> client{};  // without one, the client area is the whole rectangle
+    bool visible = false;
+    std::uint32_t placementFlags = 0;  // WINDOWPLACEMENT's flags and showCmd as last set
+    std::uint32_t showCmd = 1;
 };
 
 // One run of a modal dialog: the record as the dialog received it, and the dialog window as the user
@@ -91,6 +96,13 @@ public:
     void addWindow(WindowHandle hwnd, Rect rect = {}, WindowHandle parent = 0) { windows_[hwnd] = {rect, {}, parent}; }
     void removeWindow(WindowHandle hwnd) { windows_.erase(hwnd); }
     const Window* window(WindowHandle hwnd) const;
+    // A control of a dialog, as GetDlgItem finds it.
+    void addControl(WindowHandle hwnd, WindowHandle dialog, std::int32_t id, Rect rect) {
+        windows_[hwnd] = {rect, {}, dialog, id};
+    }
+    void setClientRect(WindowHandle hwnd, Rect client) { windows_.at(hwnd).client = client; }
+    // The notification header of a simulated WM_NOTIFY: its address is what the message's lParam carries.
+    static std::intptr_t notification(const NotifyHeader& header) { return reinterpret_cast<std::intptr_t>(&header); }
     void setDesktopRect(Rect rect) { windows_[kDesktop].rect = rect; }
     static constexpr WindowHandle kDesktop = 0x10010;
     // Where the next dialog opens, before any hook moves it.
@@ -169,6 +181,11 @@ public:
     std::vector<ResourceLoad> resourceLoads;
     std::size_t liveHandles() const { return handles_.size(); }
     std::map<std::uintptr_t, int> handleCloses;
+    // The length field of every placement record GetWindowPlacement and SetWindowPlacement received.
+    std::vector<std::uint32_t> placementLengths;
+    // Every SetParent and ShowWindow, in order: (window, new parent) and (window, command).
+    std::vector<std::pair<WindowHandle, WindowHandle>> parentChanges;
+    std::vector<std::pair<WindowHandle, std::int32_t>> showCommands;
     // Blocks handed out and not yet freed, and how often each block or list was freed.
     std::size_t liveLocalBlocks() const { return localBlocks_.size(); }
     std::map<std::uintptr_t, int> localFrees;
@@ -199,6 +216,13 @@ public:
                                std::intptr_t lParam) override;
     bool GetOpenFileNameA(OpenFileNameRecord& record) override;
     bool GetSaveFileNameA(OpenFileNameRecord& record) override;
+    WindowHandle GetDlgItem(WindowHandle dialog, std::int32_t id) override;
+    bool GetClientRect(WindowHandle hwnd, Rect& rect) override;
+    bool GetWindowPlacement(WindowHandle hwnd, WindowPlacementRecord& placement) override;
+    bool SetWindowPlacement(WindowHandle hwnd, const WindowPlacementRecord& placement) override;
+    WindowHandle SetParent(WindowHandle child, WindowHandle newParent) override;
+    bool ShowWindow(WindowHandle hwnd, std::int32_t command) override;
+    NotifyHeader ReadNotifyHeader(std::intptr_t address) override;
     bool ChooseColorA(ChooseColorRecord& record) override;
     bool PrintDlgA(PrintDlgRecord& record) override;
     bool ChooseFontA(ChooseFontRecord& record) override;

@@ -16,6 +16,13 @@ public:
     WindowHandle GetParent(WindowHandle hwnd) override;
     std::intptr_t SendMessageA(WindowHandle hwnd, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
+    WindowHandle GetDlgItem(WindowHandle dialog, std::int32_t id) override;
+    bool GetClientRect(WindowHandle hwnd, Rect& rect) override;
+    bool GetWindowPlacement(WindowHandle hwnd, WindowPlacementRecord& placement) override;
+    bool SetWindowPlacement(WindowHandle hwnd, const WindowPlacementRecord& placement) override;
+    WindowHandle SetParent(WindowHandle child, WindowHandle newParent) override;
+    bool ShowWindow(WindowHandle hwnd, std::int32_t command) override;
+    NotifyHeader ReadNotifyHeader(std::intptr_t address) override;
     bool ChooseColorA(ChooseColorRecord& record) override;
     bool GetOpenFileNameA(OpenFileNameRecord& record) override;
     bool GetSaveFileNameA(OpenFileNameRecord& record) override;

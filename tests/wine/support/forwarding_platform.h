@@ -26,6 +26,17 @@ public:
                                std::intptr_t lParam) override {
         return inner_.SendMessageA(hwnd, message, wParam, lParam);
     }
+    WindowHandle GetDlgItem(WindowHandle dialog, std::int32_t id) override { return inner_.GetDlgItem(dialog, id); }
+    bool GetClientRect(WindowHandle hwnd, Rect& rect) override { return inner_.GetClientRect(hwnd, rect); }
+    bool GetWindowPlacement(WindowHandle hwnd, WindowPlacementRecord& placement) override {
+        return inner_.GetWindowPlacement(hwnd, placement);
+    }
+    bool SetWindowPlacement(WindowHandle hwnd, const WindowPlacementRecord& placement) override {
+        return inner_.SetWindowPlacement(hwnd, placement);
+    }
+    WindowHandle SetParent(WindowHandle child, WindowHandle newParent) override { return inner_.SetParent(child, newParent); }
+    bool ShowWindow(WindowHandle hwnd, std::int32_t command) override { return inner_.ShowWindow(hwnd, command); }
+    NotifyHeader ReadNotifyHeader(std::intptr_t address) override { return inner_.ReadNotifyHeader(address); }
     bool ChooseColorA(ChooseColorRecord& record) override { return inner_.ChooseColorA(record); }
     bool GetOpenFileNameA(OpenFileNameRecord& record) override { return inner_.GetOpenFileNameA(record); }
     bool GetSaveFileNameA(OpenFileNameRecord& record) override { return inner_.GetSaveFileNameA(record); }
