@@ -1,6 +1,7 @@
 #include "event_binding.h"
 
 #include <oleauto.h>
+#include <olectl.h>
 
 #include <vector>
 
