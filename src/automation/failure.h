@@ -41,6 +41,7 @@ private:
 
 // Numbers of the automation runtime's own failures, as HRESULTs.
 namespace runtime_error {
+inline constexpr std::int32_t InvalidProcedureCall = static_cast<std::int32_t>(0x800A0005);  // 5
 inline constexpr std::int32_t Overflow = static_cast<std::int32_t>(0x800A0006);           // 6
 inline constexpr std::int32_t CantCreateObject = static_cast<std::int32_t>(0x800A01AD);   // 429
 inline constexpr std::int32_t NoSuchMember = static_cast<std::int32_t>(0x800A01B6);       // 438

@@ -38,8 +38,8 @@ String TitleBuffer(const String& fileTitle) {
 
 }  // namespace
 
-clsZqPickerFileOpenSaveA::clsZqPickerFileOpenSaveA(Platform& platform, SelfReference self)
-    : platform_(platform), self_(std::move(self)) {}
+clsZqPickerFileOpenSaveA::clsZqPickerFileOpenSaveA(Platform& platform, SelfReference self, PreviewEvent event)
+    : platform_(platform), self_(std::move(self)), previewEvent_(std::move(event)) {}
 
 void clsZqPickerFileOpenSaveA::HWndOwner(std::int32_t value) {
     Handler on{platform_, class_constant::FileOpenSave, u"HWndOwner"};

@@ -44,10 +44,12 @@ class Handler;
 // The automation object a file dialog object is to its clients: what it registers as the sender of the
 // preview notifications. Empty when nothing stands behind it.
 using SelfReference = std::function<Object()>;
+// Raises the PreviewItemChanged event to the object's connected clients.
+using PreviewEvent = std::function<void(const String& fileName, const String& fileTitle)>;
 
 class clsZqPickerFileOpenSaveA {
 public:
-    explicit clsZqPickerFileOpenSaveA(Platform& platform, SelfReference self = {});
+    explicit clsZqPickerFileOpenSaveA(Platform& platform, SelfReference self = {}, PreviewEvent event = {});
 
     // Sets nine properties; an invalid owner raises after the first eight steps took effect, leaving
     // HWndOwner and Flags as they were.
@@ -95,6 +97,11 @@ public:
     std::int32_t FarProc(std::int32_t pfn) const { return pfn; }
     void PreviewObject(Object value) { previewObject_ = std::move(value); }
 
+    // The explorer hook's delivery of a preview notification (not offered to clients): to the buddy's
+    // "clsPickerFileOpenSaveA_PreviewItemChanged" when a buddy is set, otherwise as the event. Never
+    // fails and never reports.
+    void RaisePreviewItemChanged(String& fileName, String& fileTitle) noexcept;
+
     // The result list of the last multiple selection: the folder, then the names.
     const std::vector<String>& FileNames() const { return fileNames_; }
 
@@ -107,6 +114,7 @@ private:
 
     Platform& platform_;
     SelfReference self_;
+    PreviewEvent previewEvent_;
     std::int32_t hInst_ = 0;
     Object previewObject_;
     Bool centerDialog_ = False;

@@ -12,6 +12,12 @@ std::int32_t CheckedSub(std::int32_t a, std::int32_t b) {
     return difference;
 }
 
+std::int32_t CheckedAdd(std::int32_t a, std::int32_t b) {
+    std::int32_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) throw Failure(runtime_error::Overflow, u"Overflow");
+    return sum;
+}
+
 std::int32_t CentredOffset(std::int32_t extent, std::int32_t size, HalfDifference variant) {
     double half = CheckedSub(extent, size) / 2.0;
     if (variant == HalfDifference::Absolute) half = std::fabs(half);

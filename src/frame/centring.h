@@ -16,8 +16,9 @@ enum class HalfDifference { Absolute, Signed };
 // that overflows 32 bits fails with the runtime's overflow.
 std::int32_t CentredOffset(std::int32_t extent, std::int32_t size, HalfDifference variant);
 
-// a - b in 32 bits, failing with the runtime's overflow.
+// a - b and a + b in 32 bits, failing with the runtime's overflow.
 std::int32_t CheckedSub(std::int32_t a, std::int32_t b);
+std::int32_t CheckedAdd(std::int32_t a, std::int32_t b);
 
 // Moves the window to the centre of the desktop window's rectangle, keeping its size; measured from the
 // screen origin. Each failing step is skipped by the caller's resume-next handler.

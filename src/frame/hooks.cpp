@@ -7,17 +7,6 @@
 namespace cz {
 namespace {
 
-// Runs a hook's work in resume-next mode; nothing ever leaves a procedure the platform called.
-template <class Body>
-void resumeNext(Body&& body) noexcept {
-    try {
-        Handler on = Handler::ResumeNext();
-        Platform* platform = hookState().platform;
-        if (platform) body(on, *platform);
-    } catch (...) {
-    }
-}
-
 bool isBlank(const String& text) { return text.find_first_not_of(u' ') == String::npos; }
 
 // Shows the client's caption (spaces kept) unless it is empty or blank, and keeps the title as the ANSI
@@ -32,7 +21,7 @@ void ApplyCaption(Handler& on, Platform& platform, WindowHandle dialog, String& 
 
 // The colour and font dialogs' start: caption, then centring when asked.
 void StartCaptionedDialog(std::intptr_t hwnd, String HookState::*title, Bool HookState::*centre) {
-    resumeNext([&](Handler& on, Platform& platform) {
+    RunHook([&](Handler& on, Platform& platform) {
         WindowHandle dialog = static_cast<WindowHandle>(hwnd);
         ApplyCaption(on, platform, dialog, hookState().*title);
         if (hookState().*centre == False) return;
@@ -59,7 +48,7 @@ std::uintptr_t CZ_CALLBACK FontHookProc(std::intptr_t hwnd, std::uint32_t messag
 std::uintptr_t CZ_CALLBACK FileHookProc(std::intptr_t hwnd, std::uint32_t message, std::uintptr_t,
                                         std::intptr_t) {
     if (message == msg::InitDialog) {
-        resumeNext([&](Handler& on, Platform& platform) {
+        RunHook([&](Handler& on, Platform& platform) {
             CentreWindow(on, platform, static_cast<WindowHandle>(hwnd), HalfDifference::Signed);
         });
     }

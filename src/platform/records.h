@@ -208,7 +208,14 @@ inline constexpr std::uint32_t BrowseInitialized = 1;           // BFFM_INITIALI
 inline constexpr std::uint32_t BrowseSelectionChanged = 2;      // BFFM_SELCHANGED
 inline constexpr std::uint32_t BrowseSetStatusText = 0x464;     // BFFM_SETSTATUSTEXTA
 inline constexpr std::uint32_t BrowseSetSelection = 0x466;      // BFFM_SETSELECTIONA
+inline constexpr std::uint32_t Destroy = 0x2;                   // WM_DESTROY
+inline constexpr std::uint32_t Notify = 0x4E;                   // WM_NOTIFY
+inline constexpr std::uint32_t GetFilePath = 0x465;             // CDM_GETFILEPATH
+inline constexpr std::int32_t FileInitDone = -601;              // CDN_INITDONE
+inline constexpr std::int32_t FileSelectionChanged = -602;      // CDN_SELCHANGE
 }  // namespace msg
+
+inline constexpr std::int32_t kFileListControl = 1120;  // lst1 of the explorer-style dialog template
 
 inline constexpr std::uint32_t kFileEnableHook = 0x20;  // OFN_ENABLEHOOK
 inline constexpr std::uint32_t kFileExplorer = 0x80000;  // OFN_EXPLORER

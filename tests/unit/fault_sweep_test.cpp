@@ -58,6 +58,20 @@ struct Fault {
 };
 
 // One run of a member: the fixture, and the faults armed when the member starts.
+// A client object whose property gets and puts enter the platform's operation log, where the sweep
+// fails them.
+struct LoggedObject : test::RecordingObject {
+    LoggedObject(sim::SimPlatform& sim, std::string name) { platformLog = &sim; label = std::move(name); }
+    Variant get(std::u16string_view name) override {
+        platformLog->objectCall(label + ".get " + std::string(name.begin(), name.end()));
+        return RecordingObject::get(name);
+    }
+    void put(std::u16string_view name, const Variant& value) override {
+        platformLog->objectCall(label + ".put " + std::string(name.begin(), name.end()));
+        RecordingObject::put(name, value);
+    }
+};
+
 struct Scenario {
     Scenario() {
         hookState() = HookState{};
@@ -75,6 +89,19 @@ struct Scenario {
         auto font = std::make_shared<test::FakeFont>();
         font->platformLog = &f.sim;
         return font;
+    }
+
+    // A client's preview object: a window that lives in another window. Its gets and puts are swept.
+    Object preview() {
+        constexpr WindowHandle window = 0x3001, home = 0x3002;
+        f.sim.addWindow(home, {0, 0, 640, 480});
+        f.sim.addWindow(window, {0, 0, 200, 120}, home);
+        auto parent = std::make_shared<LoggedObject>(f.sim, "PreviewParent");
+        parent->properties[u"hwnd"] = home;
+        auto object = std::make_shared<LoggedObject>(f.sim, "Preview");
+        object->properties[u"hwnd"] = window;
+        object->properties[u"Parent"] = Object(parent);
+        return object;
     }
 
     test::Fixture f;
@@ -343,6 +370,27 @@ std::vector<ClassSweep> Classes() {
              [](const sim::LoggedCall& c, Outcome& e) {
                  if (c.operation == "GetSaveFileNameA") e.result = text(False) + " \"\"";
              }, "save, centred"},
+            {"Show", [](Scenario& s) {
+                 // The explorer hook lays out a preview pane, reports a highlighted file and hands the
+                 // window back; the notifications go to a sender whose calls are swept as well.
+                 auto sender = std::make_shared<test::RecordingObject>();
+                 sender->platformLog = &s.f.sim;
+                 sender->label = "Sender";
+                 File o{s.f.sim, [sender] { return Object(sender); }};
+                 o.Flags(eFileOpenSaveFlag_Explorer | eFileOpenSaveFlag_EnableHook);
+                 o.ShowPreview(True);
+                 o.PreviewObject(s.preview());
+                 s.f.sim.fileUser = [&s](OpenFileNameRecord& rec, WindowHandle) {
+                     s.f.sim.highlight("C:\\Pictures\\photo.bmp");
+                     return sim::SimPlatform::writeResult(rec.lpstrFile, rec.nMaxFile, u"C:\\Pictures\\photo.bmp");
+                 };
+                 s.start();
+                 std::string shown = text(o.Show(eDialogType_OpenFile));
+                 return shown + " " + text(o.FileName());
+             },
+             [](const sim::LoggedCall& c, Outcome& e) {
+                 if (c.operation == "GetOpenFileNameA") e.result = text(False) + " \"\"";
+             }, "explorer, preview pane"},
             {"FarProc", [](Scenario& s) { File o{s.f.sim}; s.start(); return text(o.FarProc(0x1234)); }, {}, {}},
             {"GetNextFileName", [](Scenario& s) { File o{s.f.sim}; o.FileName(u"a"); s.start(); return text(o.GetNextFileName(1)); }, {}, {}},
         }},

@@ -9,6 +9,7 @@
 #include "com/classes/classes.h"
 #include "com/common/connection_point.h"
 #include "com/common/dual_object.h"
+#include "platform/win32/dispatch_object.h"
 
 namespace cz::com::classes {
 namespace {
@@ -19,6 +20,31 @@ constexpr ClassIdentity kIdentity{&CLSID_clsZqPickerFileOpenSaveA, u"Chooser10.c
 
 // Dispatch id of PreviewItemChanged in __clsZqPickerFileOpenSaveA (chooser10.idl).
 constexpr DISPID kPreviewItemChanged = 1;
+
+// The file dialog object as the explorer hook holds it: its automation face, which keeps it alive, plus
+// the delivery of the preview notifications, which is no member clients can reach.
+class PreviewSender final : public LateBound {
+public:
+    PreviewSender(IDispatch* self, cz::clsZqPickerFileOpenSaveA& logic) : face_(win32::ComPtr<IDispatch>(self)), logic_(logic) {}
+
+    Variant get(std::u16string_view name) override { return face_.get(name); }
+    void put(std::u16string_view name, const Variant& value) override { face_.put(name, value); }
+    Variant call(std::u16string_view name, std::vector<Arg>& args) override {
+        if (name != u"RaisePreviewItemChanged" || args.size() != 2) return face_.call(name, args);
+        String fileName = textIn(args[0].value), fileTitle = textIn(args[1].value);
+        logic_.RaisePreviewItemChanged(fileName, fileTitle);
+        return Empty{};
+    }
+
+private:
+    static String textIn(const Variant& value) {
+        const String* text = std::get_if<String>(&value);
+        return text ? *text : String();
+    }
+
+    win32::DispatchObject face_;
+    cz::clsZqPickerFileOpenSaveA& logic_;
+};
 
 class FileDialog final : public DualObject<_clsZqPickerFileOpenSaveA, IConnectionPointContainer> {
 public:
@@ -98,10 +124,12 @@ private:
         return nullptr;
     }
 
-    // Registered as the sender of the preview notifications: a counted reference to this very object.
-    cz::clsZqPickerFileOpenSaveA logic_{win32::platform(),
-                                        [this] { return object(static_cast<_clsZqPickerFileOpenSaveA*>(this)); }};
     ConnectionPoint events_{*this, DIID___clsZqPickerFileOpenSaveA};
+    // Registered as the sender of the preview notifications: a counted reference to this very object.
+    cz::clsZqPickerFileOpenSaveA logic_{
+        win32::platform(),
+        [this] { return std::make_shared<PreviewSender>(static_cast<_clsZqPickerFileOpenSaveA*>(this), logic_); },
+        [this](const String& fileName, const String& fileTitle) { firePreviewItemChanged(fileName, fileTitle); }};
 };
 
 }  // namespace

@@ -141,6 +141,7 @@ std::intptr_t SimPlatform::SendMessageA(WindowHandle hwnd, std::uint32_t message
     if ((message == msg::BrowseSetStatusText || message == msg::BrowseSetSelection) && lParam != 0)
         text = reinterpret_cast<const char*>(lParam);
     sentMessages.push_back({hwnd, message, wParam, lParam, text});
+    if (message == msg::GetFilePath && openFile_ && hwnd == openFile_->dialog) return answerGetFilePath(wParam, lParam);
     return 0;
 }
 

@@ -136,6 +136,15 @@ public:
     // Writes what a file dialog returns over the start of one of its buffers, as the system does, and
     // says whether it fitted in `capacity` characters with its NUL; the system's dialog fails when not.
     static bool writeResult(String& buffer, std::uint32_t capacity, std::u16string_view result);
+    // The explorer-style dialog's file list: its client area, as the hook measures it.
+    Rect fileListArea{0, 0, 400, 180};
+    // While an explorer-style dialog with a hook is open (from fileUser): the user highlights an item.
+    // The dialog then answers CDM_GETFILEPATH with the ANSI path, truncated to the buffer as the system
+    // does, and the length of the whole path with its NUL, or `reportedLength` when given; and its
+    // hook hears CDN_SELCHANGE. An empty path: the message fails (0).
+    void highlight(std::string path, std::optional<std::intptr_t> reportedLength = std::nullopt);
+    // Sends the open file dialog's hook a WM_NOTIFY with that code.
+    void notifyFileHook(std::int32_t code);
     // The shell's answer to a request; without one it carries every request out (hInstApp 42).
     std::function<bool(ShellExecuteInfoRecord&)> shellUser;
     std::int32_t shellAboutResult = 1;
@@ -263,6 +272,17 @@ private:
         SimPlatform& sim;
     };
     bool runFileDialog(OpenFileNameRecord& record, bool save);
+    std::intptr_t answerGetFilePath(std::uintptr_t room, std::intptr_t buffer) const;
+
+    // The explorer-style dialog that is open: its hook, the window the hook receives, what is highlighted.
+    struct OpenFileDialog {
+        CommonDialogHook hook = nullptr;
+        WindowHandle hooked = 0;
+        WindowHandle dialog = 0;
+        std::string highlighted;
+        std::optional<std::intptr_t> reportedLength;
+    };
+    std::optional<OpenFileDialog> openFile_;
 
     std::map<WindowHandle, Window> windows_;
     WindowHandle nextWindow_ = 0x20000;

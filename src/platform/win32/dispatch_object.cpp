@@ -89,12 +89,11 @@ Variant DispatchObject::call(std::u16string_view name, std::vector<Arg>& args) {
         toVariant(args[i].value, value);
         if (!args[i].byRef || std::holds_alternative<Missing>(args[i].value)) {
             slot = *value;  // a view: storage keeps ownership
-        } else if (value->vt == VT_EMPTY) {
+        } else {
+            // A reference to a variant, as a script passes its variables: script engines take no other
+            // by-reference kind for the parameters of their own procedures.
             slot.vt = VT_BYREF | VT_VARIANT;
             slot.pvarVal = value;
-        } else {
-            slot.vt = static_cast<VARTYPE>(VT_BYREF | value->vt);
-            slot.byref = valueAddress(value);
         }
     }
     DISPPARAMS params{passed.data(), nullptr, static_cast<UINT>(count), 0};

@@ -19,7 +19,7 @@ public:
 
     Variant get(std::u16string_view name) override;
     void put(std::u16string_view name, const Variant& value) override;
-    // Arguments marked byRef travel as VT_BYREF into local storage; what the callee leaves there is
+    // Arguments marked byRef travel as references to variants in local storage; what the callee leaves there is
     // written back into the Arg afterwards.
     Variant call(std::u16string_view name, std::vector<Arg>& args) override;
 
