@@ -7,7 +7,9 @@
 #include "classes.h"
 #include "com/common/connection_point.h"
 #include "com/common/dual_object.h"
+#include "automation/failure.h"
 #include "platform/win32/bstr.h"
+#include "platform/win32/dispatch_object.h"
 
 namespace chooser_preview {
 namespace {
@@ -18,21 +20,43 @@ using cz::com::DualObject;
 constexpr ClassIdentity kIdentity{&CLSID_EventProbe, u"ChooserPreview.EventProbe"};
 constexpr DISPID kPreviewItemChanged = 1;
 
-// Two texts as by-reference arguments, last first as DISPPARAMS wants them.
+// Two texts as by-reference arguments, last first as DISPPARAMS wants them: references to strings, as
+// the file dialog raises its event, or references to variants holding them, as it calls its buddy.
 struct TwoTexts {
-    TwoTexts(BSTR first, BSTR second)
+    enum Kind { StringReferences, VariantReferences };
+    TwoTexts(BSTR first, BSTR second, Kind kind)
         : first_(cz::win32::toString(first)), second_(cz::win32::toString(second)) {
+        VariantInit(&held_[0]);
+        VariantInit(&held_[1]);
         VariantInit(&args[0]);
-        args[0].vt = VT_BYREF | VT_BSTR;
-        args[0].pbstrVal = second_.reference();
         VariantInit(&args[1]);
-        args[1].vt = VT_BYREF | VT_BSTR;
-        args[1].pbstrVal = first_.reference();
+        if (kind == StringReferences) {
+            args[0].vt = VT_BYREF | VT_BSTR;
+            args[0].pbstrVal = second_.reference();
+            args[1].vt = VT_BYREF | VT_BSTR;
+            args[1].pbstrVal = first_.reference();
+        } else {
+            held_[0].vt = VT_BSTR;
+            held_[0].bstrVal = SysAllocString(second ? second : L"");
+            held_[1].vt = VT_BSTR;
+            held_[1].bstrVal = SysAllocString(first ? first : L"");
+            args[0].vt = VT_BYREF | VT_VARIANT;
+            args[0].pvarVal = &held_[0];
+            args[1].vt = VT_BYREF | VT_VARIANT;
+            args[1].pvarVal = &held_[1];
+        }
     }
+    ~TwoTexts() {
+        VariantClear(&held_[0]);
+        VariantClear(&held_[1]);
+    }
+    TwoTexts(const TwoTexts&) = delete;
+    TwoTexts& operator=(const TwoTexts&) = delete;
     DISPPARAMS params() { return DISPPARAMS{args, nullptr, 2, 0}; }
 
 private:
     cz::win32::Bstr first_, second_;
+    VARIANT held_[2];
     VARIANTARG args[2];
 };
 
@@ -45,7 +69,7 @@ public:
 
     STDMETHODIMP Raise(BSTR fileName, BSTR fileTitle) override {
         return run([&] {
-            TwoTexts texts(fileName, fileTitle);
+            TwoTexts texts(fileName, fileTitle, TwoTexts::StringReferences);
             DISPPARAMS params = texts.params();
             events_.fire(kPreviewItemChanged, params);
         });
@@ -56,21 +80,16 @@ public:
             *result = E_INVALIDARG;
             return S_OK;
         }
+        // The library's own late-bound call, as the file dialog makes it to its buddy.
         return run([&] {
-            DISPID id = DISPID_UNKNOWN;
-            LPOLESTR names[] = {method};
-            HRESULT hr = target->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-            if (SUCCEEDED(hr)) {
-                TwoTexts texts(fileName, fileTitle);
-                DISPPARAMS params = texts.params();
-                EXCEPINFO exception{};
-                hr = target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception,
-                                    nullptr);
-                SysFreeString(exception.bstrSource);
-                SysFreeString(exception.bstrDescription);
-                SysFreeString(exception.bstrHelpFile);
+            cz::win32::DispatchObject callee{cz::win32::ComPtr<IDispatch>(target)};
+            std::vector<cz::Arg> args{{cz::win32::toString(fileName)}, {cz::win32::toString(fileTitle)}};
+            try {
+                callee.call(cz::win32::toString(method), args);
+                *result = S_OK;
+            } catch (const cz::Failure& failure) {
+                *result = failure.info().number;
             }
-            *result = hr;
         });
     }
     STDMETHODIMP get_SinkCount(LONG* value) override {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <dispex.h>
+
 #include "automation/failure.h"
 #include "platform/win32/bstr.h"
 #include "platform/win32/system_message.h"
@@ -37,11 +39,25 @@ struct ExceptionInfo : EXCEPINFO {
 
 }  // namespace
 
+namespace {
+// IID_IDispatchEx, which the toolchain's uuid library lacks.
+constexpr IID kDispatchEx = {0xa6ef9860, 0xc720, 0x11d0, {0x93, 0x37, 0x00, 0xa0, 0xc9, 0x0d, 0xca, 0xa9}};
+}  // namespace
+
 DISPID DispatchObject::idOf(std::u16string_view name) {
     String text(name);
     LPOLESTR names[] = {const_cast<LPOLESTR>(wide(text))};
     DISPID id = DISPID_UNKNOWN;
     HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    if (hr == E_NOTIMPL) {
+        // Some script engines' own objects (a script's class instances) name their members only
+        // through IDispatchEx.
+        ComPtr<IDispatchEx> extended;
+        if (SUCCEEDED(dispatch_->QueryInterface(kDispatchEx, reinterpret_cast<void**>(extended.put())))) {
+            Bstr wanted(text);
+            hr = extended->GetDispID(wanted.get(), fdexNameCaseInsensitive, &id);
+        }
+    }
     if (FAILED(hr)) fail(hr, name);
     return id;
 }
