@@ -49,6 +49,25 @@ private:
     std::atomic<int> arrived_{0};
 };
 
+// Lets the threads open their dialogs of one kind one after the other, each once the previous one is
+// on the screen: Wine's text layout cache is not made for several threads starting dialogs at the same
+// moment (a colour dialog's edit control freed a block twice in ScriptStringAnalyse), while open
+// dialogs side by side are fine. Gives up after a while.
+class InTurn {
+public:
+    void waitFor(int turn) {
+        const ULONGLONG end = GetTickCount64() + 60000;
+        while (next_ < turn && GetTickCount64() < end) Sleep(20);
+    }
+    void pass(int turn) {
+        int expected = turn;
+        next_.compare_exchange_strong(expected, turn + 1);
+    }
+
+private:
+    std::atomic<int> next_{0};
+};
+
 // What one thread chose and read back.
 struct ThreadRun {
     int index = 0;
@@ -93,7 +112,7 @@ WatchOptions Watch(const std::wstring& caption) {
     return o;
 }
 
-void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& files) {
+void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& files, InTurn (&turns)[3]) {
     std::vector<ComPtr<IDispatch>> objects;
     for (const auto& c : kAllClasses) {
         objects.emplace_back();
@@ -113,8 +132,10 @@ void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& fil
 
     Late shower(colourShower);
     shower.put(L"Flags", Var::I4(kColourFullOpen));
+    turns[0].waitFor(run.index);
     run.colourShown.report = WithDialog([&] { run.colourShown.result = shower.call(L"Show"); },
                                         [&](const Dialog& d) {
+                                            turns[0].pass(run.index);
                                             run.colourTogether = colours.arriveAndWait();
                                             d.setText(kRed, std::to_wstring(GetRValue(run.colour())));
                                             d.setText(kGreen, std::to_wstring(GetGValue(run.colour())));
@@ -129,8 +150,10 @@ void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& fil
     Late(font).put(L"Name", Var::Str(L"DejaVu Sans"));
     Late(font).put(L"Size", Var::I4(20));
     fontDialog.put(L"Font", Var::Dispatch(font.Get()));  // not Init: that would set the thread's caption
+    turns[1].waitFor(run.index);
     run.fontShown.report = WithDialog([&] { run.fontShown.result = fontDialog.call(L"Show"); },
                                       [&](const Dialog& d) {
+                                          turns[1].pass(run.index);
                                           run.fontTogether = fonts.arriveAndWait();
                                           // Select the thread's size in the list, as a click does.
                                           const LRESULT at = d.sendTo(kSizeBox, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -145,8 +168,10 @@ void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& fil
 
     const std::wstring folder = kFolder + L"\\" + std::to_wstring(run.index);
     file.call(L"Init", {Var::Str(L"Text|*.txt"), Var::I2(1), Var::Str(folder), Var::Str(L""), Var::Str(run.caption(L"file"))});
+    turns[2].waitFor(run.index);
     run.fileShown.report = WithDialog([&] { run.fileShown.result = file.call(L"Show", {Var::I4(kOpen)}); },
                                       [&](const Dialog& d) {
+                                          turns[2].pass(run.index);
                                           run.fileTogether = files.arriveAndWait();
                                           d.setText(cmb13, run.fileName());
                                           d.ok();
@@ -204,6 +229,7 @@ TEST(ConcurrentDialogs, EightThreadsShowColourFontAndFileDialogsAtOnceEachWithIt
     ASSERT_TRUE(files.made);
     std::vector<std::unique_ptr<ThreadRun>> runs;
     Together colours, fonts, fileDialogs;
+    InTurn turns[3];  // colour, font, file
     std::vector<std::unique_ptr<ApartmentThread>> threads;
     const ULONGLONG start = GetTickCount64();
     for (int i = 0; i < kThreads; ++i) {
@@ -213,8 +239,8 @@ TEST(ConcurrentDialogs, EightThreadsShowColourFontAndFileDialogsAtOnceEachWithIt
         // Read here, before the threads start: the system's font objects are not made for threads
         // asking at once (one read back a size of 429497 points).
         run->referencePoints = RealisedPoints(L"DejaVu Sans", run->fontSize());
-        threads.push_back(std::make_unique<ApartmentThread>([=, &colours, &fonts, &fileDialogs] {
-            RunThread(*run, colours, fonts, fileDialogs);
+        threads.push_back(std::make_unique<ApartmentThread>([=, &colours, &fonts, &fileDialogs, &turns] {
+            RunThread(*run, colours, fonts, fileDialogs, turns);
         }));
     }
     for (auto& t : threads) EXPECT_TRUE(t->Join(240000)) << "a thread did not end";
