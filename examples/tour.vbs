@@ -168,6 +168,50 @@ Else
     WScript.Echo "  Show = False (cancelled)"
 End If
 
+' The open dialog with a preview pane: the pane is the helper picture window the demo registers
+' (ChooserPreview.PictureBox), and a VBScript class set as BuddyObject hears which file is highlighted
+' and draws it there.
+Class TourPreview
+    Public Box, Heard
+    Public Sub clsPickerFileOpenSaveA_PreviewItemChanged(sFileName, sFileTitle)
+        If sFileTitle = "" Then Exit Sub
+        Heard = sFileName
+        Box.LoadFile sFileName
+    End Sub
+End Class
+WScript.Echo ""
+WScript.Echo "File open dialog with a preview pane"
+Dim previewBox, tourPreview, pictureBytes, pictureText, pictureByte, pictureFile
+On Error Resume Next
+Set previewBox = CreateObject("ChooserPreview.PictureBox")
+On Error GoTo 0
+If IsEmpty(previewBox) Then
+    WScript.Echo "  (the helper picture window ChooserPreview.PictureBox is not registered here: no preview)"
+Else
+    ' A 4 x 4 bitmap of four colours; every byte is below &H80 or &HFF, the same in any ANSI code page.
+    pictureBytes = Array(66, 77, 102, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 4, 0, 0, 0, 4, 0, 0, 0, 1, 0, _
+        24, 0, 0, 0, 0, 0, 48, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, _
+        0, 127, 255, 64, 127, 0, 255, 64, 0, 0, 127, 255, 64, 127, 0, 255, 64, 0, 0, 0, 255, 64, _
+        127, 0, 255, 64, 0, 0, 0, 255, 0, 127, 255, 255, 64, 0, 0, 0, 255, 0, 127, 255, 64, 127, 0)
+    pictureText = ""
+    For Each pictureByte In pictureBytes
+        pictureText = pictureText & Chr(pictureByte)
+    Next
+    Set pictureFile = fso.CreateTextFile(samples & "\picture.bmp", True, False)
+    pictureFile.Write pictureText
+    pictureFile.Close
+    Set tourPreview = New TourPreview
+    Set tourPreview.Box = previewBox
+    tourPreview.Heard = ""
+    files.Init "Pictures (*.bmp)|*.bmp", 1, samples, "", "Chooser10 tour: preview a picture", 0, &H280020, True, previewBox
+    Set files.BuddyObject = tourPreview
+    files.CenterDialog = True
+    files.Show 0
+    Set files.BuddyObject = Nothing
+    WScript.Echo "  the buddy heard " & tourPreview.Heard & "; the pane showed " & previewBox.PictureFile & _
+        " (" & previewBox.PictureWidth & " x " & previewBox.PictureHeight & ")"
+End If
+
 ' The shell's about box with the script's own texts, then the framework's about box for the library.
 WScript.Echo ""
 WScript.Echo "Shell about box"

@@ -10,6 +10,7 @@
 //           | "print <copies> all|selection|pages <from> <to>" (see print_answers.h)
 //           | "font <face> <size> [bold] [italic] [underline] [strikeout]" (see font_answers.h)
 //           | "file <text>" (types it into the file dialog's name box, see file_answers.h)
+//           | "highlight" (highlights the file dialog's first item, then cancels; see preview_answers.h)
 //   out:    "dialog <hwnd> <x> <y> <width> <height> <caption>"   when a new dialog window appears, before
 //           it is answered (the first way: on standard output, nothing else)
 //
@@ -36,6 +37,7 @@
 
 #include "file_answers.h"
 #include "font_answers.h"
+#include "preview_answers.h"
 #include "print_answers.h"
 
 namespace {
@@ -83,7 +85,8 @@ bool validAnswer(const std::string& answer) {
     int r = 0, g = 0, b = 0;
     char rest = 0;
     return answer == "ok" || answer == "cancel" || std::sscanf(answer.c_str(), "colour %d %d %d%c", &r, &g, &b, &rest) == 3 ||
-           pilot::isPrintAnswer(answer) || pilot::isFontAnswer(answer) || pilot::isFileAnswer(answer);
+           pilot::isPrintAnswer(answer) || pilot::isFontAnswer(answer) || pilot::isFileAnswer(answer) ||
+           pilot::isHighlightAnswer(answer);
 }
 
 void setNumber(HWND dialog, int id, int value) {
@@ -103,6 +106,8 @@ void answer(HWND dialog, const std::string& command) {
         pilot::answerFont(dialog, command);
     } else if (pilot::isFileAnswer(command)) {
         pilot::answerFile(dialog, command);
+    } else if (pilot::isHighlightAnswer(command)) {
+        pilot::answerHighlight(dialog);
     } else if (command == "ok") {
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     } else {
@@ -178,7 +183,7 @@ int usage(const char* why) {
     std::fprintf(stderr, "pilot: %s\nusage: pilot [--report <file>] [--limit <seconds>] [<answer>...] -- <program> [<argument>...]\n"
                  "       answer: ok | cancel | \"colour <r> <g> <b>\" | \"print <copies> all|selection|pages <from> <to>\"\n"
                  "               | \"font <face> <size> [bold] [italic] [underline] [strikeout]\"\n"
-                 "               | \"file <text>\"\n",
+                 "               | \"file <text>\" | highlight\n",
                  why);
     return 2;
 }
