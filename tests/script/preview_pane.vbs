@@ -66,5 +66,7 @@ Check InStr(buddy.Log, "[|][|][" & picture & "|bmp]") > 0, "the buddy heard the 
 CheckString heard, "", "and the event handler nothing"
 Set fd.BuddyObject = Nothing
 
+On Error Resume Next  ' the dialog may still hold the folder open
 fso.DeleteFolder folder, True
+On Error GoTo 0
 Summary

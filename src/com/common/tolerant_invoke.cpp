@@ -348,6 +348,9 @@ HRESULT invokeMember(const MemberTable& members, void* instance, DISPID id, WORD
                      VARIANT* result, EXCEPINFO* exception, UINT* argError) noexcept {
     if (result) makeEmpty(*result);
     const Member* member = members.find(id, flags);
+    // A script's plain assignment of an object (JScript has no other) to a property that takes only
+    // references.
+    if (!member && (flags & DISPATCH_PROPERTYPUT)) member = members.find(id, DISPATCH_PROPERTYPUTREF);
     if (!member) return DISP_E_MEMBERNOTFOUND;
     HRESULT hr = checkParams(params);
     if (FAILED(hr)) return hr;

@@ -14,7 +14,11 @@ bool SimPlatform::GetClientRect(WindowHandle hwnd, Rect& rect) {
     enter("GetClientRect");
     const Window* w = window(hwnd);
     if (!w) return false;
-    rect = w->client.value_or(Rect{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top});
+    // The system's RECT arithmetic wraps in 32 bits.
+    auto extent = [](std::int32_t from, std::int32_t to) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from));
+    };
+    rect = w->client.value_or(Rect{0, 0, extent(w->rect.left, w->rect.right), extent(w->rect.top, w->rect.bottom)});
     return true;
 }
 
