@@ -217,6 +217,18 @@ void Prepare(const Late& file, NamedObject* preview) {
     }
 }
 
+// The object and the module state keep the registered preview object after Show (the state until the
+// thread's apartment ends, and it holds the object too); the test's objects live on its stack, so both
+// let go of it before they go.
+struct ClearsPreviewObject {
+    const Late& file;
+    ~ClearsPreviewObject() {
+        file.put(L"PreviewObject", Var::Dispatch(nullptr));
+        file.putRef(L"BuddyObject", Var::Dispatch(nullptr));
+        file.call(L"Init", {Var::Str(L"")});
+    }
+};
+
 // The event sink on the object's connection point, connected while it lives.
 class Sink {
 public:
@@ -265,6 +277,7 @@ TEST(RealPreviewPane, ThePaneSitsBelowTheFileListAndTheHighlightedPictureReaches
     ClientForm form;
     auto file = NewFileDialog();
     ASSERT_TRUE(file);
+    ClearsPreviewObject clears{*file};
 
     // The same dialog without a pane, for its height.
     Prepare(*file, nullptr);
@@ -307,6 +320,7 @@ TEST(RealPreviewPane, ABuddyHearsTheNotificationsAndTheSinkNothing) {
     ClientForm form;
     auto file = NewFileDialog();
     ASSERT_TRUE(file);
+    ClearsPreviewObject clears{*file};
     Prepare(*file, &form.preview);
     NamedObject buddy;
     std::vector<Delivery> buddyHeard;
