@@ -98,9 +98,8 @@ private:
             length = Ask(buffer, static_cast<std::uintptr_t>(length));
         }
         if (length - 1 < 0) throw Failure(runtime_error::InvalidProcedureCall, u"Invalid procedure call or argument");
-        std::size_t cut = std::min<std::size_t>(static_cast<std::size_t>(length - 1), buffer.size() - 1);
-        buffer.resize(cut);
-        buffer.resize(buffer.find('\0') == std::string::npos ? cut : buffer.find('\0'));
+        const std::size_t reported = std::min<std::size_t>(static_cast<std::size_t>(length - 1), buffer.size() - 1);
+        buffer.resize(std::min(reported, buffer.find('\0')));
         return platform_.FromAnsi(buffer);
     }
 
