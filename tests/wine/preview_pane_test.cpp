@@ -217,9 +217,9 @@ void Prepare(const Late& file, NamedObject* preview) {
     }
 }
 
-// The object and the module state keep the registered preview object after Show (the state until the
-// thread's apartment ends, and it holds the object too); the test's objects live on its stack, so both
-// let go of it before they go.
+// After Show, the file object and the thread's state both still hold the preview and buddy objects, and
+// the state holds them until the apartment ends. The test's objects live on its stack, so both holders
+// let go of them before the test returns.
 struct ClearsPreviewObject {
     const Late& file;
     ~ClearsPreviewObject() {
