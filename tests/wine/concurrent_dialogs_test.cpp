@@ -49,10 +49,10 @@ private:
     std::atomic<int> arrived_{0};
 };
 
-// Lets the threads open their dialogs of one kind one after the other, each once the previous one is
-// on the screen: Wine's text layout cache is not made for several threads starting dialogs at the same
-// moment (a colour dialog's edit control freed a block twice in ScriptStringAnalyse), while open
-// dialogs side by side are fine. Gives up after a while.
+// Lets the threads take one step after the other, each once the previous one has passed. Wine's text
+// layout is not made for several threads' dialogs laying out text at the same moment: dialogs starting
+// together freed a block twice in ScriptStringAnalyse, and file dialogs answered together left their
+// threads blocked outside their message loops. Dialogs open side by side are fine. Gives up after a while.
 class InTurn {
 public:
     void waitFor(int turn) {
@@ -66,6 +66,12 @@ public:
 
 private:
     std::atomic<int> next_{0};
+};
+
+// One kind of dialog: the threads open theirs in turn, wait until all are open, then answer in turn.
+struct Kind {
+    InTurn opening, answering;
+    Together open;
 };
 
 // What one thread chose and read back.
@@ -112,7 +118,7 @@ WatchOptions Watch(const std::wstring& caption) {
     return o;
 }
 
-void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& files, InTurn (&turns)[3]) {
+void RunThread(ThreadRun& run, Kind& colours, Kind& fonts, Kind& files) {
     std::vector<ComPtr<IDispatch>> objects;
     for (const auto& c : kAllClasses) {
         objects.emplace_back();
@@ -132,17 +138,19 @@ void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& fil
 
     Late shower(colourShower);
     shower.put(L"Flags", Var::I4(kColourFullOpen));
-    turns[0].waitFor(run.index);
+    colours.opening.waitFor(run.index);
     run.colourShown.report = WithDialog([&] { run.colourShown.result = shower.call(L"Show"); },
                                         [&](const Dialog& d) {
-                                            turns[0].pass(run.index);
-                                            run.colourTogether = colours.arriveAndWait();
+                                            colours.opening.pass(run.index);
+                                            run.colourTogether = colours.open.arriveAndWait();
+                                            colours.answering.waitFor(run.index);
                                             d.setText(kRed, std::to_wstring(GetRValue(run.colour())));
                                             d.setText(kGreen, std::to_wstring(GetGValue(run.colour())));
                                             d.setText(kBlue, std::to_wstring(GetBValue(run.colour())));
                                             d.ok();
                                         },
                                         Watch(run.caption(L"colour")));
+    colours.answering.pass(run.index);
     DispResult selected = shower.get(L"SelectedColour");
     if (selected.value.vt() == VT_I4) run.selectedColour = V_I4(&*selected.value);
 
@@ -150,11 +158,12 @@ void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& fil
     Late(font).put(L"Name", Var::Str(L"DejaVu Sans"));
     Late(font).put(L"Size", Var::I4(20));
     fontDialog.put(L"Font", Var::Dispatch(font.Get()));  // not Init: that would set the thread's caption
-    turns[1].waitFor(run.index);
+    fonts.opening.waitFor(run.index);
     run.fontShown.report = WithDialog([&] { run.fontShown.result = fontDialog.call(L"Show"); },
                                       [&](const Dialog& d) {
-                                          turns[1].pass(run.index);
-                                          run.fontTogether = fonts.arriveAndWait();
+                                          fonts.opening.pass(run.index);
+                                          run.fontTogether = fonts.open.arriveAndWait();
+                                          fonts.answering.waitFor(run.index);
                                           // Select the thread's size in the list, as a click does.
                                           const LRESULT at = d.sendTo(kSizeBox, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                                       reinterpret_cast<LPARAM>(run.fontSize().c_str()));
@@ -164,19 +173,22 @@ void RunThread(ThreadRun& run, Together& colours, Together& fonts, Together& fil
                                           d.ok();
                                       },
                                       Watch(run.caption(L"font")));
+    fonts.answering.pass(run.index);
     run.fontPoints = Points(Late(font).get(L"Size"));
 
     const std::wstring folder = kFolder + L"\\" + std::to_wstring(run.index);
     file.call(L"Init", {Var::Str(L"Text|*.txt"), Var::I2(1), Var::Str(folder), Var::Str(L""), Var::Str(run.caption(L"file"))});
-    turns[2].waitFor(run.index);
+    files.opening.waitFor(run.index);
     run.fileShown.report = WithDialog([&] { run.fileShown.result = file.call(L"Show", {Var::I4(kOpen)}); },
                                       [&](const Dialog& d) {
-                                          turns[2].pass(run.index);
-                                          run.fileTogether = files.arriveAndWait();
+                                          files.opening.pass(run.index);
+                                          run.fileTogether = files.open.arriveAndWait();
+                                          files.answering.waitFor(run.index);
                                           d.setText(cmb13, run.fileName());
                                           d.ok();
                                       },
                                       Watch(run.caption(L"file")));
+    files.answering.pass(run.index);
     run.fileChosen = file.get(L"FileName").value.str();
 
     // After all of that, on this thread: the captions its objects share and its own buddy.
@@ -228,8 +240,7 @@ TEST(ConcurrentDialogs, EightThreadsShowColourFontAndFileDialogsAtOnceEachWithIt
     ThreadFiles files;
     ASSERT_TRUE(files.made);
     std::vector<std::unique_ptr<ThreadRun>> runs;
-    Together colours, fonts, fileDialogs;
-    InTurn turns[3];  // colour, font, file
+    Kind colours, fonts, fileDialogs;
     std::vector<std::unique_ptr<ApartmentThread>> threads;
     const ULONGLONG start = GetTickCount64();
     for (int i = 0; i < kThreads; ++i) {
@@ -239,8 +250,8 @@ TEST(ConcurrentDialogs, EightThreadsShowColourFontAndFileDialogsAtOnceEachWithIt
         // Read here, before the threads start: the system's font objects are not made for threads
         // asking at once (one read back a size of 429497 points).
         run->referencePoints = RealisedPoints(L"DejaVu Sans", run->fontSize());
-        threads.push_back(std::make_unique<ApartmentThread>([=, &colours, &fonts, &fileDialogs, &turns] {
-            RunThread(*run, colours, fonts, fileDialogs, turns);
+        threads.push_back(std::make_unique<ApartmentThread>([=, &colours, &fonts, &fileDialogs] {
+            RunThread(*run, colours, fonts, fileDialogs);
         }));
     }
     for (auto& t : threads) EXPECT_TRUE(t->Join(240000)) << "a thread did not end";
