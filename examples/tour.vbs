@@ -172,7 +172,9 @@ End If
 ' (ChooserPreview.PictureBox), and a VBScript class set as BuddyObject hears which file is highlighted
 ' and draws it there.
 Class TourPreview
-    Public Box, Heard
+    ' One member a line: the script engine here refuses a list ("Public Box, Heard") inside a class.
+    Public Box
+    Public Heard
     Public Sub clsPickerFileOpenSaveA_PreviewItemChanged(sFileName, sFileTitle)
         If sFileTitle = "" Then Exit Sub
         Heard = sFileName
@@ -244,3 +246,6 @@ On Error Resume Next
 bff.HWndOwner = 123456
 WScript.Echo "HWndOwner = 123456 -> Err " & Err.Number & " from " & Err.Source & ": " & Err.Description
 On Error GoTo 0
+
+WScript.Echo ""
+WScript.Echo "Chooser10 tour: done"
