@@ -24,6 +24,9 @@ fi
 WINESERVER=/usr/lib/wine/wineserver; [ -x "$WINESERVER" ] || WINESERVER=$(command -v wineserver)
 export WINE WINESERVER WINE_SYSTEM_DIR
 
+# The Windows path of a Linux file or folder (through Wine's Z: drive), for the programs run under Wine.
+wine_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
+
 # Makes the prefix once; later calls cost nothing. Without a window manager a closed dialog lingers
 # unless the X11 driver leaves windows unmanaged.
 wine_prefix_ready() {
