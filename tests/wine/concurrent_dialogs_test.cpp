@@ -69,6 +69,26 @@ private:
     std::atomic<unsigned> passed_{0};
 };
 
+// Wine's StdFont keeps one device context for all threads, and a call on it fails quietly while another
+// thread uses it: a font made then keeps a resolution of 0 and reads back 429497 points for any size.
+// So the threads make their fonts one at a time (and measure them in turn, below).
+class OneAtATime {
+public:
+    class Hold {
+    public:
+        explicit Hold(OneAtATime& turns) : lock_(turns.lock_) { AcquireSRWLockExclusive(&lock_); }
+        ~Hold() { ReleaseSRWLockExclusive(&lock_); }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        SRWLOCK& lock_;
+    };
+
+private:
+    SRWLOCK lock_ = SRWLOCK_INIT;
+};
+
 // One kind of dialog: the threads open theirs in turn, wait until all are open, then answer in turn.
 struct Kind {
     InTurn opening, answering;
@@ -119,7 +139,7 @@ WatchOptions Watch(const std::wstring& caption) {
     return o;
 }
 
-void RunThread(ThreadRun& run, Kind& colours, Kind& fonts, Kind& files) {
+void RunThread(ThreadRun& run, Kind& colours, Kind& fonts, Kind& files, OneAtATime& fontMaking) {
     const auto giveUp = [&] {  // the other threads need not wait for this one
         for (Kind* k : {&colours, &fonts, &files}) {
             k->opening.pass(run.index);
@@ -136,8 +156,12 @@ void RunThread(ThreadRun& run, Kind& colours, Kind& fonts, Kind& files) {
     // object sets, the second shows.
     ComPtr<IDispatch> colourShower, fontShower, font;
     if (FAILED(CreateByProgId(kColourDialog.progId().c_str(), colourShower)) ||
-        FAILED(CreateByProgId(kFontDialog.progId().c_str(), fontShower)) || FAILED(CreateByProgId(L"StdFont", font)))
+        FAILED(CreateByProgId(kFontDialog.progId().c_str(), fontShower)))
         return giveUp();
+    {
+        OneAtATime::Hold hold(fontMaking);
+        if (FAILED(CreateByProgId(L"StdFont", font))) return giveUp();
+    }
     run.created = true;
     Late root(objects[0]), colour(objects[2]), file(objects[3]), fontSetter(objects[5]);
     root.putRef(L"BuddyObjectGlobal", Var::Dispatch(&run.buddy));
@@ -183,8 +207,8 @@ void RunThread(ThreadRun& run, Kind& colours, Kind& fonts, Kind& files) {
                                       },
                                       Watch(run.caption(L"font")));
     fonts.opening.pass(run.index);  // also when no dialog came
-    // Read before the next thread's answer: as above, the system's font objects are not made for
-    // threads realising fonts at once (a read after a later thread's answer gave 429497 points).
+    // Read before the next thread's answer: the font measures itself on the device context it shares
+    // with the other threads' fonts, which the next answer's font uses too.
     run.fontPoints = Points(Late(font).get(L"Size"));
     fonts.answering.pass(run.index);
 
@@ -254,17 +278,19 @@ TEST(ConcurrentDialogs, EightThreadsShowColourFontAndFileDialogsAtOnceEachWithIt
     ASSERT_TRUE(files.made);
     std::vector<std::unique_ptr<ThreadRun>> runs;
     Kind colours, fonts, fileDialogs;
-    std::vector<std::unique_ptr<ApartmentThread>> threads;
-    const ULONGLONG start = GetTickCount64();
+    OneAtATime fontMaking;
     for (int i = 0; i < kThreads; ++i) {
         runs.push_back(std::make_unique<ThreadRun>());
         runs.back()->index = i;
-        ThreadRun* run = runs.back().get();
-        // Read here, before the threads start: the system's font objects are not made for threads
-        // asking at once (one read back a size of 429497 points).
-        run->referencePoints = RealisedPoints(L"DejaVu Sans", run->fontSize());
-        threads.push_back(std::make_unique<ApartmentThread>([=, &colours, &fonts, &fileDialogs] {
-            RunThread(*run, colours, fonts, fileDialogs);
+        // Measured before any thread starts, for the same reason the threads make their fonts in turn.
+        runs.back()->referencePoints = RealisedPoints(L"DejaVu Sans", runs.back()->fontSize());
+    }
+    std::vector<std::unique_ptr<ApartmentThread>> threads;
+    const ULONGLONG start = GetTickCount64();
+    for (auto& owned : runs) {
+        ThreadRun* run = owned.get();
+        threads.push_back(std::make_unique<ApartmentThread>([=, &colours, &fonts, &fileDialogs, &fontMaking] {
+            RunThread(*run, colours, fonts, fileDialogs, fontMaking);
         }));
     }
     for (auto& t : threads) EXPECT_TRUE(t->Join(240000)) << "a thread did not end";
